@@ -1,0 +1,30 @@
+// Special-point search: walks the x axis in fixed steps from a start
+// position and refines the first step at which the sign of f, f' or f''
+// changes into one point.
+#pragma once
+
+#include "analysis/polynomial.h"
+
+// The kind of point is not a code: the search forces the deciding field to
+// exactly 0.0 (f for a zero, d1 for an extremum, d2 for an inflection).
+struct SearchHit {
+  double x = 0.0;
+  double f = 0.0;
+  double d1 = 0.0;
+  double d2 = 0.0;
+  double d3 = 0.0;
+};
+
+// Which sign change last moved the right end of a zero-or-extremum bracket.
+enum ChangeKind { CHANGE_NONE = 0, CHANGE_VALUE = 1, CHANGE_SLOPE = 2 };
+
+// The next zero, extremum or inflection point at or after start. A found
+// point has x <= upper; when nothing is found, x is the first scan position
+// beyond upper.
+// REQUIRES: step moves every position of [start, upper] (see
+// stepMovesEveryPosition); otherwise the scan never ends.
+SearchHit findNextPoint(double start, double upper, double step, const Polynomial& p);
+
+// True when adding step to any double of magnitude at most `magnitude`
+// (rounded as the search rounds) gives a larger double.
+bool stepMovesEveryPosition(double step, double magnitude);
