@@ -103,7 +103,7 @@ SearchHit refineInflection(const Derivatives& q, LeftEnd left, SearchHit hit) {
 // chains whose steps wait on each other; interleaving several positions
 // keeps the floating-point unit busy. The values are bit-identical to
 // evaluating one position at a time.
-constexpr int SCAN_BATCH = 4;
+constexpr int SCAN_BATCH = 8;
 
 struct ScanBatch {
   double x[SCAN_BATCH];
