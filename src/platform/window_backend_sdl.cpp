@@ -1,0 +1,204 @@
+// SDL window backend: shows the framebuffer in a real window and turns the
+// window's keyboard events into queued keys.
+#include <SDL.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "platform/font_cp437.h"
+#include "platform/screen.h"
+#include "platform/window_backend.h"
+
+namespace {
+
+SDL_Window* window = nullptr;
+
+// The second byte of keys that type no character, the codes a PC keyboard
+// reports for them.
+char extendedCode(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_F1:
+      return 59;
+    case SDLK_F2:
+      return 60;
+    case SDLK_F3:
+      return 61;
+    case SDLK_F4:
+      return 62;
+    case SDLK_F5:
+      return 63;
+    case SDLK_F6:
+      return 64;
+    case SDLK_F7:
+      return 65;
+    case SDLK_F8:
+      return 66;
+    case SDLK_F9:
+      return 67;
+    case SDLK_F10:
+      return 68;
+    case SDLK_HOME:
+      return 71;
+    case SDLK_UP:
+      return 72;
+    case SDLK_PAGEUP:
+      return 73;
+    case SDLK_LEFT:
+      return 75;
+    case SDLK_RIGHT:
+      return 77;
+    case SDLK_END:
+      return 79;
+    case SDLK_DOWN:
+      return 80;
+    case SDLK_PAGEDOWN:
+      return 81;
+    case SDLK_INSERT:
+      return 82;
+    case SDLK_DELETE:
+      return 83;
+    case SDLK_F11:
+      return static_cast<char>(133);
+    case SDLK_F12:
+      return static_cast<char>(134);
+    default:
+      return 0;
+  }
+}
+
+// Keys that type a control character, which SDL's text input leaves out.
+char controlCharacter(const SDL_Keysym& key) {
+  switch (key.sym) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      return '\r';
+    case SDLK_ESCAPE:
+      return 27;
+    case SDLK_BACKSPACE:
+      return 8;
+    case SDLK_TAB:
+      return '\t';
+    default:
+      break;
+  }
+  if ((key.mod & KMOD_CTRL) != 0 && key.sym >= SDLK_a && key.sym <= SDLK_z) {
+    return static_cast<char>(key.sym - SDLK_a + 1);
+  }
+  return 0;
+}
+
+void queueKeyDown(const SDL_Keysym& key) {
+  if (char c = controlCharacter(key)) {
+    queueKey(std::string(1, c));
+  } else if (char code = extendedCode(key.sym)) {
+    const char pair[2] = {static_cast<char>(255), code};
+    queueKey(std::string_view(pair, 2));
+  }
+}
+
+// The window's character set is code page 437: a typed character it holds
+// arrives as its byte there, any other as "?".
+unsigned char cp437Byte(uint32_t code) {
+  if (code < 0x80) return static_cast<unsigned char>(code);
+  for (int b = 0x80; b < 256; ++b) {
+    if (CP437_UNICODE[b] == code) return static_cast<unsigned char>(b);
+  }
+  return '?';
+}
+
+void queueTypedText(const char* text) {
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
+  while (*p != 0) {
+    uint32_t code = *p;
+    int more = 0;
+    if (code >= 0xF0) {
+      code &= 0x07;
+      more = 3;
+    } else if (code >= 0xE0) {
+      code &= 0x0F;
+      more = 2;
+    } else if (code >= 0xC0) {
+      code &= 0x1F;
+      more = 1;
+    }
+    ++p;
+    for (; more > 0 && (*p & 0xC0) == 0x80; --more, ++p)
+      code = (code << 6) | (*p & 0x3F);
+    queueKey(std::string(1, static_cast<char>(cp437Byte(code))));
+  }
+}
+
+void closeAtExit() {
+  if (window != nullptr) SDL_DestroyWindow(window);
+  window = nullptr;
+  SDL_Quit();
+}
+
+}  // namespace
+
+bool backendOpenWindow(int32_t width, int32_t height) {
+  // Ctrl+C in the terminal should end the program at once, not queue a key.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
+  window = SDL_CreateWindow("polyvista", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                            height, SDL_WINDOW_SHOWN);
+  if (window == nullptr || SDL_GetWindowSurface(window) == nullptr) {
+    closeAtExit();
+    return false;
+  }
+  static bool registered = false;
+  if (!registered) std::atexit(closeAtExit);
+  registered = true;
+  SDL_StartTextInput();
+  return true;
+}
+
+void backendCloseWindow() {
+  closeAtExit();
+}
+
+void backendPresent(const Surface& framebuffer) {
+  if (window == nullptr) return;
+  SDL_Surface* target = SDL_GetWindowSurface(window);
+  if (target == nullptr) return;
+  // The framebuffer's alpha byte has no visible effect, so its pixels are
+  // read as XRGB.
+  if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
+  SDL_ConvertPixels(framebuffer.width, framebuffer.height, SDL_PIXELFORMAT_RGB888,
+                    framebuffer.pixels.data(), framebuffer.width * 4, target->format->format,
+                    target->pixels, target->pitch);
+  if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+  SDL_UpdateWindowSurface(window);
+}
+
+bool backendPumpEvents() {
+  bool exposed = false;
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) {
+    switch (event.type) {
+      case SDL_TEXTINPUT:
+        queueTypedText(event.text.text);
+        break;
+      case SDL_KEYDOWN:
+        queueKeyDown(event.key.keysym);
+        break;
+      case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+          const char pair[2] = {static_cast<char>(255), KEY_CLOSE};
+          queueKey(std::string_view(pair, 2));
+        } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                   event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+          exposed = true;
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  return exposed;
+}
+
+void backendPause(int32_t milliseconds) {
+  if (milliseconds > 0) SDL_Delay(static_cast<Uint32>(milliseconds));
+}
