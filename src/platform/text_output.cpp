@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/screen.h"
+
 namespace {
 
 // Decided once: only a terminal whose locale says UTF-8 gets converted
@@ -64,8 +66,14 @@ std::string convertCp850ToUtf8(std::string_view text) {
 }
 
 void printText(std::string_view text, bool lineBreak) {
+  if (windowIsOpen()) {
+    windowPrintText(text, lineBreak);
+    return;
+  }
   writeConsole(text);
   if (lineBreak) std::fwrite("\r\n", 1, 2, stdout);
 }
 
-void flushTextOutput() { std::fflush(stdout); }
+void flushTextOutput() {
+  std::fflush(stdout);
+}
