@@ -1,12 +1,13 @@
 // Number text forms: formatNumber, printNumber and parseNumber.
 #include "platform/number_text.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 
 #include "platform/text_output.h"
 
@@ -22,6 +23,35 @@ std::string formatNumber(double x) {
   char buffer[NUMBER_TEXT_CAPACITY];
   int length = formatNumberInto(x, buffer);
   return std::string(buffer, static_cast<size_t>(length));
+}
+
+std::string formatNumberPositional(double x) {
+  char buffer[NUMBER_TEXT_CAPACITY];
+  const int length = formatNumberInto(x, buffer);
+  const std::string_view text(buffer, static_cast<size_t>(length));
+  const size_t e = text.find('e');
+  if (e == std::string_view::npos) return std::string(text);
+  // "-d.ddde-05": the sign, the digits without the point, the exponent.
+  const bool negative = text[0] == '-';
+  std::string digits;
+  for (char c : text.substr(negative ? 1 : 0, e - (negative ? 1 : 0))) {
+    if (c != '.') digits += c;
+  }
+  int exponent = 0;
+  std::from_chars(text.data() + e + 2, text.data() + text.size(), exponent);
+  if (text[e + 1] == '-') exponent = -exponent;
+  std::string out = negative ? "-" : "";
+  if (exponent < 0) {
+    out += "0.";
+    out.append(static_cast<size_t>(-exponent - 1), '0');
+    out += digits;
+  } else {
+    // %g leaves no trailing zeros in the digits, and a positive exponent
+    // here is at least 16, beyond the 16 digits: the point never shows.
+    out += digits;
+    out.append(static_cast<size_t>(exponent + 1) - digits.size(), '0');
+  }
+  return out;
 }
 
 bool sameNumberText(double a, double b) {

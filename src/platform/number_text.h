@@ -19,6 +19,13 @@ int formatNumberInto(double x, char* out);
 // The text of formatNumberInto as a string.
 std::string formatNumber(double x);
 
+// The same significant digits as formatNumber, always in positional form
+// (0.00001 rather than 1e-05, 10000000000000000 rather than 1e+16): the
+// evaluator's scanner reads no exponents, so every number the program
+// writes into expression text takes this form. Reading it back gives the
+// value that formatNumber's text gives. Infinities and NaN as formatNumber.
+std::string formatNumberPositional(double x);
+
 // True when formatNumber(a) and formatNumber(b) are the same text.
 bool sameNumberText(double a, double b);
 
