@@ -29,4 +29,6 @@ inline double extendedMul(double a, double b) {
 }
 
 // Three-valued sign: -1, 0 (either zero, and NaN) or +1.
-inline int signOf(double v) { return (v > 0.0) - (v < 0.0); }
+inline int signOf(double v) {
+  return (v > 0.0) - (v < 0.0);
+}

@@ -35,8 +35,7 @@ void applyChangeKind(SearchHit& hit, ChangeKind kind) {
   if (kind == CHANGE_SLOPE) hit.d1 = 0.0;
 }
 
-SearchHit refineZeroOrExtremum(const Derivatives& q, LeftEnd left, SearchHit hit,
-                               ChangeKind kind) {
+SearchHit refineZeroOrExtremum(const Derivatives& q, LeftEnd left, SearchHit hit, ChangeKind kind) {
   double a = left.a;
   double fa = left.fa;
   double f1a = left.f1a;

@@ -11,7 +11,8 @@ double evaluatePolynomial(double x, const Polynomial& p) {
   const double* c = p.coefficients.data();
   size_t n = p.coefficients.size();
   double r = c[0];
-  for (size_t i = 1; i < n; ++i) r = extendedMulAdd(x, r, c[i]);
+  for (size_t i = 1; i < n; ++i)
+    r = extendedMulAdd(x, r, c[i]);
   return r;
 }
 

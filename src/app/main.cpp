@@ -1,4 +1,6 @@
 // Entry point of polyvista.
 #include "app/run.h"
 
-int main(int argc, char** argv) { return runPolyvista(argc, argv); }
+int main(int argc, char** argv) {
+  return runPolyvista(argc, argv);
+}

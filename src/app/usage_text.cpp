@@ -128,11 +128,13 @@ void printUsageHint(std::string_view callName) {
 
 void printHelp(std::string_view callName) {
   printBanner(callName);
-  for (const char* line : HELP_BEFORE_EXAMPLE) printText(line, true);
+  for (const char* line : HELP_BEFORE_EXAMPLE)
+    printText(line, true);
   printText("               ", false);
   printText(callName, false);
   printText(" -1 3 0 -3.5", true);
-  for (const char* line : HELP_AFTER_EXAMPLE) printText(line, true);
+  for (const char* line : HELP_AFTER_EXAMPLE)
+    printText(line, true);
 }
 
 void exitWithUsage(std::string_view callName) {
