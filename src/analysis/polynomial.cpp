@@ -49,7 +49,8 @@ void appendDisplayTerm(std::string& text, double c, size_t index, size_t power) 
 void appendExpressionTerm(std::string& text, double c, size_t index, size_t power) {
   // Not signbit: -0 gets "+" and writes itself as "-0", like any c >= 0.
   if (c >= 0.0 && index > 0) text += '+';
-  text += formatNumber(c);
+  // The evaluator's scanner reads no exponent form.
+  text += formatNumberPositional(c);
   text += "*x^";
   text += std::to_string(power);
 }
@@ -70,6 +71,6 @@ std::string polynomialText(const Polynomial& p, int mode) {
   double constant = c[n - 1];
   if (mode == 1) text += ' ';
   if (constant >= 0.0) text += '+';
-  text += formatNumber(constant);
+  text += mode == 1 ? formatNumber(constant) : formatNumberPositional(constant);
   return text;
 }

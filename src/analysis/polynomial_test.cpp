@@ -34,6 +34,9 @@ TEST(PolynomialText, DisplayAndExpressionForms) {
       {{0.5, -0.25}, " 0.5x -0.25", "0.5*x^1-0.25"},
       {{-0.0, 1}, " 0x +1", "-0*x^1+1"},
       {{1, -0.0, 1}, " x^2 +0x +1", "1*x^2+-0*x^1+1"},
+      // The expression text never uses exponent form, the display text does.
+      {{0.00001, 0, -1}, " 1e-05x^2 +0x -1", "0.00001*x^2+0*x^1-1"},
+      {{-1e16, 2.5e-7}, " -1e+16x +2.5e-07", "-10000000000000000*x^1+0.00000025"},
   };
   for (const TextCase& c : cases) {
     Polynomial p = make(c.coefficients);
