@@ -1,28 +1,41 @@
-// Special-point search: the scan and its two refinements.
+// Special-point search: the reference scan, the two refinements and the
+// rules for usable steps. The fast scan lives in fast_scan.cpp.
 #include "analysis/point_search.h"
 
 #include <cmath>
 #include <cstddef>
 
 #include "analysis/extended_arithmetic.h"
+#include "analysis/fast_scan.h"
+#include "analysis/point_search_detail.h"
 #include "platform/number_text.h"
 
+Derivatives makeDerivatives(const Polynomial& p) {
+  Derivatives q;
+  q.f = p;
+  derivePolynomial(q.f, q.d1);
+  derivePolynomial(q.d1, q.d2);
+  derivePolynomial(q.d2, q.d3);
+  return q;
+}
+
+bool sameNumberTextQuick(double a, double b) {
+  if (!std::isfinite(a) || !std::isfinite(b)) return sameNumberText(a, b);
+  if (std::signbit(a) != std::signbit(b)) return false;  // only one text starts with "-"
+  if (a == b) return true;                               // same sign, same value
+  // Equal texts mean both round to the same 16-digit decimal r, so
+  // |a - b| <= 10^(X-15) <= 1e-15 * |r| with X the decimal exponent of r, and
+  // |r| exceeds max(|a|, |b|) by at most half a unit of the 16th digit. A
+  // difference above 2^-48 (3.55e-15) of the larger magnitude therefore
+  // means different texts. The long double difference and the scaling by a
+  // power of two are accurate far beyond the factor 3.5 of room.
+  long double difference = std::fabs(static_cast<long double>(a) - b);
+  long double larger = std::fmax(std::fabs(static_cast<long double>(a)), std::fabs(b));
+  if (difference > std::ldexp(larger, -48)) return false;
+  return sameNumberText(a, b);
+}
+
 namespace {
-
-struct Derivatives {
-  Polynomial f;
-  Polynomial d1;
-  Polynomial d2;
-  Polynomial d3;
-};
-
-// The left end of the current bracket and the values there.
-struct LeftEnd {
-  double a;
-  double fa;
-  double f1a;
-  double f2a;
-};
 
 // (b - a) / 2 rounded once to double: the difference keeps its extended
 // precision through the exact halving.
@@ -30,12 +43,19 @@ double halfWidth(double a, double b) {
   return static_cast<double>((static_cast<long double>(b) - a) / 2.0L);
 }
 
+bool sameText(double a, double b, TextCompare compare) {
+  return compare == TEXT_QUICK_TEST ? sameNumberTextQuick(a, b) : sameNumberText(a, b);
+}
+
 void applyChangeKind(SearchHit& hit, ChangeKind kind) {
   if (kind == CHANGE_VALUE) hit.f = 0.0;
   if (kind == CHANGE_SLOPE) hit.d1 = 0.0;
 }
 
-SearchHit refineZeroOrExtremum(const Derivatives& q, LeftEnd left, SearchHit hit, ChangeKind kind) {
+}  // namespace
+
+SearchHit refineZeroOrExtremum(const Derivatives& q, LeftEnd left, SearchHit hit, ChangeKind kind,
+                               TextCompare compare) {
   double a = left.a;
   double fa = left.fa;
   double f1a = left.f1a;
@@ -45,7 +65,7 @@ SearchHit refineZeroOrExtremum(const Derivatives& q, LeftEnd left, SearchHit hit
     // Once the bracket is two neighbouring doubles whose texts differ, the
     // rounded midpoint can land on b again and the bracket would never
     // change; that stand-still ends the refinement like the text rule.
-    if (sameNumberText(m, a) || m == b) {
+    if (sameText(m, a, compare) || m == b) {
       hit.x = m;
       applyChangeKind(hit, kind);
       return hit;
@@ -70,7 +90,7 @@ SearchHit refineZeroOrExtremum(const Derivatives& q, LeftEnd left, SearchHit hit
   }
 }
 
-SearchHit refineInflection(const Derivatives& q, LeftEnd left, SearchHit hit) {
+SearchHit refineInflection(const Derivatives& q, LeftEnd left, SearchHit hit, TextCompare compare) {
   double a = left.a;
   double f2a = left.f2a;
   double prevHalf = 0.0;
@@ -79,7 +99,7 @@ SearchHit refineInflection(const Derivatives& q, LeftEnd left, SearchHit hit) {
     double m = extendedAdd(a, h);
     // The half-width stops shrinking once the bracket cannot narrow in
     // double precision (at the latest when it is 0).
-    if (sameNumberText(h, prevHalf)) {
+    if (sameText(h, prevHalf, compare)) {
       hit.x = m;
       hit.d2 = 0.0;
       return hit;
@@ -98,50 +118,6 @@ SearchHit refineInflection(const Derivatives& q, LeftEnd left, SearchHit hit) {
   }
 }
 
-// Scan positions evaluated together. Each position needs three Horner
-// chains whose steps wait on each other; interleaving several positions
-// keeps the floating-point unit busy. The values are bit-identical to
-// evaluating one position at a time.
-constexpr int SCAN_BATCH = 8;
-
-struct ScanBatch {
-  double x[SCAN_BATCH];
-  double f[SCAN_BATCH];
-  double d1[SCAN_BATCH];
-  double d2[SCAN_BATCH];
-};
-
-void evaluateScanBatch(const Derivatives& q, ScanBatch& batch) {
-  const std::vector<double>& c0 = q.f.coefficients;
-  const std::vector<double>& c1 = q.d1.coefficients;
-  const std::vector<double>& c2 = q.d2.coefficients;
-  for (int k = 0; k < SCAN_BATCH; ++k) {
-    batch.f[k] = c0[0];
-    batch.d1[k] = c1[0];
-    batch.d2[k] = c2[0];
-  }
-  size_t n0 = c0.size();
-  size_t n1 = c1.size();
-  size_t n2 = c2.size();
-  for (size_t i = 1; i < n0; ++i) {
-    for (int k = 0; k < SCAN_BATCH; ++k) {
-      batch.f[k] = extendedMulAdd(batch.x[k], batch.f[k], c0[i]);
-    }
-    if (i < n1) {
-      for (int k = 0; k < SCAN_BATCH; ++k) {
-        batch.d1[k] = extendedMulAdd(batch.x[k], batch.d1[k], c1[i]);
-      }
-    }
-    if (i < n2) {
-      for (int k = 0; k < SCAN_BATCH; ++k) {
-        batch.d2[k] = extendedMulAdd(batch.x[k], batch.d2[k], c2[i]);
-      }
-    }
-  }
-}
-
-}  // namespace
-
 bool stepMovesEveryPosition(double step, double magnitude) {
   if (!(step > 0.0) || !std::isfinite(step) || !std::isfinite(magnitude)) return false;
   // The widest gap between doubles of magnitude up to `magnitude` is the one
@@ -153,13 +129,19 @@ bool stepMovesEveryPosition(double step, double magnitude) {
   return std::isfinite(gap) && step >= gap;
 }
 
-SearchHit findNextPoint(double start, double upper, double step, const Polynomial& p) {
-  Derivatives q;
-  q.f = p;
-  derivePolynomial(q.f, q.d1);
-  derivePolynomial(q.d1, q.d2);
-  derivePolynomial(q.d2, q.d3);
+bool scanPositionsWithinLimit(double lower, double upper, double step) {
+  if (!(step > 0.0)) return false;
+  if (!(upper > lower)) return true;
+  long double positions = (static_cast<long double>(upper) - lower) / step;
+  return positions <= MAX_SCAN_POSITIONS;
+}
 
+SearchHit findNextPoint(double start, double upper, double step, const Polynomial& p) {
+  return fastScan(start, upper, step, makeDerivatives(p));
+}
+
+SearchHit findNextPointReference(double start, double upper, double step, const Polynomial& p) {
+  Derivatives q = makeDerivatives(p);
   LeftEnd left{start, evaluatePolynomial(start, q.f), evaluatePolynomial(start, q.d1),
                evaluatePolynomial(start, q.d2)};
   SearchHit hit;
@@ -184,9 +166,10 @@ SearchHit findNextPoint(double start, double upper, double step, const Polynomia
       if (hit.f == 0.0) return hit;
       bool valueChanged = signOf(hit.f) != signF;
       if (valueChanged || signOf(hit.d1) != signF1) {
-        return refineZeroOrExtremum(q, left, hit, valueChanged ? CHANGE_VALUE : CHANGE_SLOPE);
+        return refineZeroOrExtremum(q, left, hit, valueChanged ? CHANGE_VALUE : CHANGE_SLOPE,
+                                    TEXT_ALWAYS_CONVERT);
       }
-      if (signOf(hit.d2) != signF2) return refineInflection(q, left, hit);
+      if (signOf(hit.d2) != signF2) return refineInflection(q, left, hit, TEXT_ALWAYS_CONVERT);
       left.a = hit.x;
       left.fa = hit.f;
       left.f1a = hit.d1;

@@ -1,0 +1,358 @@
+// The fast scan. Where no sign of f, f' or f'' can change, a whole block of
+// positions is left out once it is proved that the computed values at every
+// position of the block keep the signs of the block's start; everywhere else
+// positions are evaluated exactly as the reference scan evaluates them.
+#include "analysis/fast_scan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+#include "analysis/extended_arithmetic.h"
+
+#ifdef POLYVISTA_VERIFY_SKIPS
+#include <cstdio>
+#include <cstdlib>
+#endif
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Scan positions.
+//
+// The scan's next position is round53(round64(x + step)). Take a stretch
+// [L, H] of doubles with one spacing u: [2^E, 2^(E+1)] for positive x,
+// [-2^(E+1), -2^E] for negative x, u = 2^(E-52). Both the 64-bit grid
+// (spacing u/2^11) and the double grid are uniform on it and contain L and
+// H. For x on the double grid with x + step in [L, H], x is a multiple of
+// 2^11 units of the 64-bit grid, so round64(x + step) = x + t with t
+// independent of x (ties go the same way since x adds an even count of
+// units). Rounding x + t to doubles then depends on x only through the
+// parity of x/u, and only when t is an odd multiple of u/2. So the increment
+// inc(x) is a function of that parity: if inc(x) is an even multiple of u
+// the parity never changes and the increment is constant; if it is odd,
+// the increment is constant when the other parity gives the same one.
+
+struct UniformRun {
+  double delta = 0.0;  // the fixed increment
+  int64_t count = 0;   // positions that can be jumped with it
+};
+
+constexpr double SMALLEST_UNIFORM_MAGNITUDE = 0x1p-1000;
+constexpr double LARGEST_UNIFORM_MAGNITUDE = 0x1p1000;
+
+UniformRun uniformRunFrom(double x, double step) {
+  UniformRun none;
+  double magnitude = std::fabs(x);
+  if (!(magnitude >= SMALLEST_UNIFORM_MAGNITUDE && magnitude <= LARGEST_UNIFORM_MAGNITUDE)) {
+    return none;
+  }
+  int exponent = 0;
+  std::frexp(magnitude, &exponent);
+  int e = exponent - 1;  // magnitude in [2^e, 2^(e+1))
+  // Moving up from a negative power of two enters the finer stretch above.
+  if (x < 0.0 && magnitude == std::ldexp(1.0, e)) e -= 1;
+  double high = x > 0.0 ? std::ldexp(1.0, e + 1) : -std::ldexp(1.0, e);
+  double room = high - x;  // exact: x and high are within a factor 2
+  if (!(step <= room)) return none;
+  double y1 = extendedAdd(x, step);
+  double delta = y1 - x;  // exact for the same reason
+  if (!(delta > 0.0)) return none;
+  double units = delta / std::ldexp(1.0, e - 52);
+  if (std::fmod(units, 2.0) != 0.0) {
+    if (!(step <= high - y1)) return none;
+    if (extendedAdd(y1, step) - y1 != delta) return none;
+  }
+  // Jump j lands on x + j*delta as long as every sum before it stays in the
+  // stretch: (j - 1) * delta + step <= room. The quotient below is within a
+  // relative 2^-63 of the true one (below 2^53), so its floor can exceed the
+  // true floor by at most 1; taking it as the count keeps one in hand.
+  long double spare = static_cast<long double>(room) - step;
+  long double jumps = std::floor(spare / delta);
+  if (!(jumps >= 1.0L)) return none;
+  none.delta = delta;
+  none.count = static_cast<int64_t>(std::min(jumps, 0x1p52L));
+  return none;
+}
+
+// ---------------------------------------------------------------------------
+// The skip test.
+//
+// Rounding error of the computed value. evaluatePolynomial forms each Horner
+// step as round53(round64(round64(x * r) + c)). With u = 2^-53 each rounding
+// to double is a factor (1 + e), |e| <= u, or, for a subnormal result, an
+// absolute error of at most 2^-1075; each 64-bit rounding is a factor with
+// |e| <= 2^-64. Unrolling the d steps, every term c_i x^(d-i) carries at
+// most d factors of the first kind and 2d of the second, and the absolute
+// errors are carried by powers of x, so
+//   |computed - p(x)| <= 1.01 d u S(|x|) + 2^-1074 T(|x|)   (d <= 64)
+// with S(y) = sum |c_i| y^(d-i) and T(y) = sum y^j (j < d). The test uses
+// 4(d+1) u S + 4(d+1) 2^-1074 T, four times that.
+//
+// Lower bound of |p| over a block [xa, xb]. With t = x - xa in [0, w],
+// p(x) = sum q_k t^k for the Taylor coefficients q_k at xa, so
+// sign * p(x) >= sign * q_0 - sum_{k>=1} max(0, -sign * q_k) w^k. The q_k
+// come from
+// repeated synthetic division in 64-bit precision; each contribution
+// c_i C(.,k) xa^j passes at most 3d roundings, so |computed q_k - q_k| <=
+// 3.01 d 2^-64 A_k, where the A_k are the same coefficients of the
+// polynomial with |c_i| at |xa|, and sum A_k w^k = S(|xa| + w). The test
+// allows 8(d+1) 2^-64 S. Everything is bounded at y = |xa| + w, which is at
+// least |x| over the block, and S, T grow with y.
+//
+// A block is skipped only when that lower bound exceeds both
+// allowances together, with 2^-56 of the magnitudes in hand for the few
+// extended-precision operations of the test itself. Where some partial
+// Horner sum of S could come near the double range, nothing is skipped.
+
+constexpr long double HORNER_ROUNDING = 0x1p-53L;
+constexpr long double TAYLOR_ROUNDING = 0x1p-64L;
+constexpr long double SUBNORMAL_ROUNDING = 0x1p-1074L;
+constexpr long double LARGEST_PARTIAL_SUM = 0x1p1000L;
+constexpr long double ROUND_UP = 1.0L + 0x1p-62L;
+
+}  // namespace
+
+void prepareSignBound(const Polynomial& p, SignBound& bound) {
+  const std::vector<double>& c = p.coefficients;
+  bound.alwaysZero = std::all_of(c.begin(), c.end(), [](double v) { return v == 0.0; });
+  bound.degree = static_cast<int>(c.size()) - 1;
+  bound.usable = bound.degree <= MAX_SKIP_DEGREE &&
+                 std::all_of(c.begin(), c.end(), [](double v) { return std::isfinite(v); });
+  if (!bound.usable) return;
+  long double factor = 4.0L * (bound.degree + 1);
+  long double relative = factor * HORNER_ROUNDING + 2.0L * factor * TAYLOR_ROUNDING;
+  long double absolute = factor * SUBNORMAL_ROUNDING;
+  for (int i = 0; i <= bound.degree; ++i) {
+    bound.coefficient[i] = c[i];
+    bound.magnitude[i] = std::fabs(static_cast<long double>(c[i]));
+    bound.errorWeight[i] = relative * bound.magnitude[i] + absolute;
+  }
+}
+
+void taylorCoefficients(const SignBound& bound, double xa, long double* taylor) {
+  int d = bound.degree;
+  long double work[MAX_SKIP_DEGREE + 1];
+  for (int i = 0; i <= d; ++i)
+    work[i] = bound.coefficient[i];
+  long double at = xa;
+  for (int k = 0; k < d; ++k) {
+    for (int i = 1; i <= d - k; ++i)
+      work[i] += at * work[i - 1];
+  }
+  for (int k = 0; k <= d; ++k)
+    taylor[k] = work[d - k];
+}
+
+bool signProvedSteady(const SignBound& bound, const long double* taylor, double xa, double xb,
+                      int sign) {
+  int d = bound.degree;
+  long double width = (static_cast<long double>(xb) - xa) * ROUND_UP;
+  long double reach = (std::fabs(static_cast<long double>(xa)) + width) * ROUND_UP;
+  long double sum = 0.0L;
+  long double allowance = 0.0L;
+  long double peak = 0.0L;
+  for (int i = 0; i <= d; ++i) {
+    sum = sum * reach + bound.magnitude[i];
+    allowance = allowance * reach + bound.errorWeight[i];
+    peak = std::max(peak, sum);
+  }
+  if (!(peak <= LARGEST_PARTIAL_SUM)) return false;
+  // Terms of the block's sign only add to the margin (t >= 0).
+  long double tail = 0.0L;
+  for (int k = d; k >= 1; --k)
+    tail = (tail + std::max(0.0L, -sign * taylor[k])) * width;
+  long double lead = sign * taylor[0];
+  // NaN anywhere makes the comparison false.
+  return lead - tail > allowance + std::ldexp(std::fabs(lead) + tail, -56);
+}
+
+double advanceScanPositions(double x, double step, int64_t count) {
+  while (count > 0) {
+    UniformRun run = uniformRunFrom(x, step);
+    if (run.count > 0) {
+      int64_t jumps = std::min(count, run.count);
+      // jumps * delta is a multiple of u no larger than the stretch, and the
+      // sum a double of the stretch: both exact.
+      x += static_cast<double>(jumps) * run.delta;
+      count -= jumps;
+    } else {
+      x = extendedAdd(x, step);
+      --count;
+    }
+  }
+  return x;
+}
+
+namespace {
+
+// Fewer positions than this are not worth a skip test.
+constexpr int64_t MIN_SKIP_POSITIONS = 32;
+// After failed tests, whole batches are evaluated before the next one; the
+// wait doubles up to this many batches.
+constexpr int MAX_SKIP_WAIT = 32;
+// Block widths tried per test, each a quarter of the one before.
+constexpr int SKIP_TRIES = 5;
+
+struct SkipPlan {
+  bool enabled = false;
+  SignBound bound[3];  // f, f', f''
+};
+
+void prepareSkipPlan(const Derivatives& q, SkipPlan& plan) {
+  prepareSignBound(q.f, plan.bound[0]);
+  prepareSignBound(q.d1, plan.bound[1]);
+  prepareSignBound(q.d2, plan.bound[2]);
+  plan.enabled = plan.bound[0].usable && plan.bound[1].usable && plan.bound[2].usable;
+}
+
+#ifdef POLYVISTA_VERIFY_SKIPS
+[[noreturn]] void skipClaimViolated(const char* what, double xa, double xb, double x) {
+  std::fprintf(stderr, "skip claim violated (%s): block [%.17g, %.17g], position %.17g\n", what, xa,
+               xb, x);
+  std::abort();
+}
+
+// Walks the skipped block the slow way: every position by real addition,
+// every value by evaluatePolynomial.
+void verifySkip(const Derivatives& q, double xa, double xb, int64_t positions, double step,
+                const int* signs) {
+  double x = xa;
+  for (int64_t j = 1; j <= positions; ++j) {
+    x = extendedAdd(x, step);
+    double f = evaluatePolynomial(x, q.f);
+    if (f == 0.0 || signOf(f) != signs[0]) skipClaimViolated("sign of f", xa, xb, x);
+    if (signOf(evaluatePolynomial(x, q.d1)) != signs[1]) skipClaimViolated("sign of f'", xa, xb, x);
+    if (signOf(evaluatePolynomial(x, q.d2)) != signs[2]) {
+      skipClaimViolated("sign of f''", xa, xb, x);
+    }
+  }
+  if (x != xb) skipClaimViolated("block end position", xa, xb, x);
+}
+#endif
+
+// Largest width over which each of the first three Taylor terms that pull
+// towards zero stays below half the value: a guess only, the test decides.
+long double guessWidth(const long double* taylor, int degree, int sign) {
+  long double value = sign * taylor[0];
+  if (!(value > 0.0L)) return 0.0L;
+  long double width = INFINITY;
+  if (degree >= 1 && -sign * taylor[1] > 0.0L) width = value / (-2.0L * sign * taylor[1]);
+  if (degree >= 2 && -sign * taylor[2] > 0.0L) {
+    width = std::min(width, std::sqrt(value / (-2.0L * sign * taylor[2])));
+  }
+  if (degree >= 3 && -sign * taylor[3] > 0.0L) {
+    width = std::min(width, std::cbrt(value / (-2.0L * sign * taylor[3])));
+  }
+  return width;
+}
+
+// Tries to prove a block [xa, xb] of at least MIN_SKIP_POSITIONS steps, with
+// xb <= upper, on which every computed f, f', f'' keeps the sign in signs
+// and f is never zero. On success xb is the block's last position.
+bool trySkip(const SkipPlan& plan, const Derivatives& q, double xa, double upper, double step,
+             const int* signs, double& xb) {
+  long double taylor[3][MAX_SKIP_DEGREE + 1];
+  bool checked[3];
+  long double width = static_cast<long double>(upper) - xa;
+  for (int i = 0; i < 3; ++i) {
+    const SignBound& bound = plan.bound[i];
+    checked[i] = !bound.alwaysZero;
+    if (!checked[i]) continue;  // its every value is a zero, as at xa
+    if (signs[i] == 0) return false;
+    taylorCoefficients(bound, xa, taylor[i]);
+    width = std::min(width, guessWidth(taylor[i], bound.degree, signs[i]));
+  }
+  for (int attempt = 0; attempt < SKIP_TRIES; ++attempt, width *= 0.25L) {
+    long double steps = std::floor(width / step);
+    if (!(steps >= MIN_SKIP_POSITIONS)) return false;
+    int64_t positions = static_cast<int64_t>(std::min(steps, 0x1p52L));
+    double end = advanceScanPositions(xa, step, positions);
+    if (end > upper) {
+      // The increments exceed step where it is not a whole number of ulps.
+      width = (static_cast<long double>(upper) - xa) *
+              ((static_cast<long double>(positions) - 1) / (static_cast<long double>(end) - xa)) *
+              step * 4.0L;
+      continue;
+    }
+    bool proved = true;
+    for (int i = 0; i < 3 && proved; ++i) {
+      if (checked[i]) proved = signProvedSteady(plan.bound[i], taylor[i], xa, end, signs[i]);
+    }
+    if (!proved) continue;
+#ifdef POLYVISTA_VERIFY_SKIPS
+    verifySkip(q, xa, end, positions, step, signs);
+#else
+    (void)q;
+#endif
+    xb = end;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+SearchHit fastScan(double start, double upper, double step, const Derivatives& q) {
+  SkipPlan plan;
+  prepareSkipPlan(q, plan);
+
+  LeftEnd left{start, evaluatePolynomial(start, q.f), evaluatePolynomial(start, q.d1),
+               evaluatePolynomial(start, q.d2)};
+  SearchHit hit;
+  hit.x = start;
+  int signs[3] = {signOf(left.fa), signOf(left.f1a), signOf(left.f2a)};
+
+  ScanBatch batch;
+  double next = start;
+  int wait = 0;
+  int nextWait = 1;
+  for (;;) {
+    for (int k = 0; k < SCAN_BATCH; ++k) {
+      batch.x[k] = next;
+      next = extendedAdd(next, step);
+    }
+    evaluateScanBatch(q, batch);
+    for (int k = 0; k < SCAN_BATCH; ++k) {
+      hit.x = batch.x[k];
+      hit.f = batch.f[k];
+      hit.d1 = batch.d1[k];
+      hit.d2 = batch.d2[k];
+      if (hit.f == 0.0) return hit;
+      bool valueChanged = signOf(hit.f) != signs[0];
+      if (valueChanged || signOf(hit.d1) != signs[1]) {
+        return refineZeroOrExtremum(q, left, hit, valueChanged ? CHANGE_VALUE : CHANGE_SLOPE,
+                                    TEXT_QUICK_TEST);
+      }
+      if (signOf(hit.d2) != signs[2]) return refineInflection(q, left, hit, TEXT_QUICK_TEST);
+      left.a = hit.x;
+      left.fa = hit.f;
+      left.f1a = hit.d1;
+      signs[0] = signOf(hit.f);
+      signs[1] = signOf(hit.d1);
+      double following = k + 1 < SCAN_BATCH ? batch.x[k + 1] : next;
+      if (following > upper) {
+        hit.x = following;
+        return hit;
+      }
+    }
+    if (!plan.enabled) continue;
+    if (wait > 0) {
+      --wait;
+      continue;
+    }
+    // The block starts at the last evaluated position; the batch after it
+    // starts at the block's last position, which is evaluated for real, so
+    // any bracket handed to a refinement has exactly the reference's left
+    // end and values.
+    double blockEnd = 0.0;
+    if (trySkip(plan, q, left.a, upper, step, signs, blockEnd)) {
+      next = blockEnd;
+      nextWait = 1;
+    } else {
+      wait = nextWait;
+      nextWait = std::min(2 * nextWait, MAX_SKIP_WAIT);
+    }
+  }
+}

@@ -1,0 +1,41 @@
+// The fast scan of the point search: the scan of findNextPointReference
+// with blocks of positions left out where it is proved that every
+// comparison the scan makes there comes out as at the block's start.
+#pragma once
+
+#include <cstdint>
+
+#include "analysis/point_search.h"
+#include "analysis/point_search_detail.h"
+
+SearchHit fastScan(double start, double upper, double step, const Derivatives& q);
+
+// The scan position `count` steps after x: exactly the value that `count`
+// repeated additions of step (each rounded as the scan rounds) give, found
+// with few real additions.
+double advanceScanPositions(double x, double step, int64_t count);
+
+// Polynomials up to this degree take part in skipping; beyond it the scan
+// evaluates every position.
+constexpr int MAX_SKIP_DEGREE = 64;
+
+// What the skip test needs to know about one polynomial.
+struct SignBound {
+  bool alwaysZero = false;  // every coefficient is 0, so every value is a zero
+  bool usable = false;      // finite coefficients, degree at most MAX_SKIP_DEGREE
+  int degree = 0;
+  long double coefficient[MAX_SKIP_DEGREE + 1];  // highest power first
+  long double magnitude[MAX_SKIP_DEGREE + 1];    // |coefficient|
+  long double errorWeight[MAX_SKIP_DEGREE + 1];  // per-term rounding error, see prepareSignBound
+};
+
+void prepareSignBound(const Polynomial& p, SignBound& bound);
+
+// taylor[k] = p^(k)(xa) / k!, computed in extended precision.
+void taylorCoefficients(const SignBound& bound, double xa, long double* taylor);
+
+// True only when, at every double x with xa <= x <= xb, the value that
+// evaluatePolynomial computes is non-zero and has the sign `sign` (+1 or
+// -1). taylor holds the coefficients at xa. False says nothing.
+bool signProvedSteady(const SignBound& bound, const long double* taylor, double xa, double xb,
+                      int sign);
