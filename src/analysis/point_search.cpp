@@ -10,6 +10,11 @@
 #include "analysis/point_search_detail.h"
 #include "platform/number_text.h"
 
+#ifdef POLYVISTA_VERIFY_SKIPS
+#include <cstdio>
+#include <cstdlib>
+#endif
+
 Derivatives makeDerivatives(const Polynomial& p) {
   Derivatives q;
   q.f = p;
@@ -19,7 +24,9 @@ Derivatives makeDerivatives(const Polynomial& p) {
   return q;
 }
 
-bool sameNumberTextQuick(double a, double b) {
+namespace {
+
+bool decideSameNumberText(double a, double b) {
   if (!std::isfinite(a) || !std::isfinite(b)) return sameNumberText(a, b);
   if (std::signbit(a) != std::signbit(b)) return false;  // only one text starts with "-"
   if (a == b) return true;                               // same sign, same value
@@ -33,6 +40,19 @@ bool sameNumberTextQuick(double a, double b) {
   long double larger = std::fmax(std::fabs(static_cast<long double>(a)), std::fabs(b));
   if (difference > std::ldexp(larger, -48)) return false;
   return sameNumberText(a, b);
+}
+
+}  // namespace
+
+bool sameNumberTextQuick(double a, double b) {
+  bool same = decideSameNumberText(a, b);
+#ifdef POLYVISTA_VERIFY_SKIPS
+  if (same != sameNumberText(a, b)) {
+    std::fprintf(stderr, "quick text comparison wrong for %.17g and %.17g\n", a, b);
+    std::abort();
+  }
+#endif
+  return same;
 }
 
 namespace {
