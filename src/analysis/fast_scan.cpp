@@ -59,8 +59,8 @@ UniformRun uniformRunFrom(double x, double step) {
   double y1 = extendedAdd(x, step);
   double delta = y1 - x;  // exact for the same reason
   if (!(delta > 0.0)) return none;
-  double units = delta / std::ldexp(1.0, e - 52);
-  if (std::fmod(units, 2.0) != 0.0) {
+  int64_t units = static_cast<int64_t>(delta / std::ldexp(1.0, e - 52));
+  if (units % 2 != 0) {
     if (!(step <= high - y1)) return none;
     if (extendedAdd(y1, step) - y1 != delta) return none;
   }
@@ -87,24 +87,31 @@ UniformRun uniformRunFrom(double x, double step) {
 // most d factors of the first kind and 2d of the second, and the absolute
 // errors are carried by powers of x, so
 //   |computed - p(x)| <= 1.01 d u S(|x|) + 2^-1074 T(|x|)   (d <= 64)
-// with S(y) = sum |c_i| y^(d-i) and T(y) = sum y^j (j < d). The test uses
-// 4(d+1) u S + 4(d+1) 2^-1074 T, four times that.
+// with S(y) = sum |c_i| y^(d-i) and T(y) = sum y^j (j < d). The test
+// allows 4(d+1) u S + 4(d+1) 2^-1074 T, four times that.
 //
-// Lower bound of |p| over a block [xa, xb]. With t = x - xa in [0, w],
-// p(x) = sum q_k t^k for the Taylor coefficients q_k at xa, so
-// sign * p(x) >= sign * q_0 - sum_{k>=1} max(0, -sign * q_k) w^k. The q_k
-// come from
-// repeated synthetic division in 64-bit precision; each contribution
-// c_i C(.,k) xa^j passes at most 3d roundings, so |computed q_k - q_k| <=
-// 3.01 d 2^-64 A_k, where the A_k are the same coefficients of the
-// polynomial with |c_i| at |xa|, and sum A_k w^k = S(|xa| + w). The test
-// allows 8(d+1) 2^-64 S. Everything is bounded at y = |xa| + w, which is at
-// least |x| over the block, and S, T grow with y.
+// Lower bound over a block [xa, xb]. With t = x - xa in [0, w] and the
+// Taylor coefficients q_k at xa, p(x) = sum q_k t^k, and as t >= 0,
+//   sign * p(x) >= sign * q_0 - sum_{k>=1} max(0, -sign * q_k) w^k.
+// The q_k of f come from repeated synthetic division in 64-bit precision:
+// each contribution c_i C(.,k) xa^j passes at most 3d roundings, so the
+// error of q_k is at most 3.01 d 2^-64 A_k, where A_k are the coefficients
+// of the same expansion of the polynomial with |c_i| at |xa|; and
+// sum A_k w^k = S(|xa| + w). The test allows 8(d+1) 2^-64 S.
 //
-// A block is skipped only when that lower bound exceeds both
+// f' and f'' take their expansions from that of f (k q_k and k(k-1) q_k),
+// which belong to the exact derivatives. The lists the scan evaluates have
+// each coefficient rounded once more per derivation (the integer products
+// themselves are exact in 64 bits), which moves their values by at most
+// 1.01 u S', 2.01 u S'' (plus subnormal terms); the test allows 2u S' and
+// 4u S'' for that. The errors of k q_k sum to at most the same multiple of
+// the derivative's S as those of q_k do for f.
+//
+// Everything is bounded at y = |xa| + w, at least |x| over the block; S and
+// T grow with y. A block is skipped only when the lower bound exceeds all
 // allowances together, with 2^-56 of the magnitudes in hand for the few
-// extended-precision operations of the test itself. Where some partial
-// Horner sum of S could come near the double range, nothing is skipped.
+// extended-precision operations of the test itself. Where a partial Horner
+// sum of S could come near the double range, nothing is skipped.
 
 constexpr long double HORNER_ROUNDING = 0x1p-53L;
 constexpr long double TAYLOR_ROUNDING = 0x1p-64L;
@@ -114,7 +121,7 @@ constexpr long double ROUND_UP = 1.0L + 0x1p-62L;
 
 }  // namespace
 
-void prepareSignBound(const Polynomial& p, SignBound& bound) {
+void prepareSignBound(const Polynomial& p, int derivations, SignBound& bound) {
   const std::vector<double>& c = p.coefficients;
   bound.alwaysZero = std::all_of(c.begin(), c.end(), [](double v) { return v == 0.0; });
   bound.degree = static_cast<int>(c.size()) - 1;
@@ -122,12 +129,23 @@ void prepareSignBound(const Polynomial& p, SignBound& bound) {
                  std::all_of(c.begin(), c.end(), [](double v) { return std::isfinite(v); });
   if (!bound.usable) return;
   long double factor = 4.0L * (bound.degree + 1);
-  long double relative = factor * HORNER_ROUNDING + 2.0L * factor * TAYLOR_ROUNDING;
-  long double absolute = factor * SUBNORMAL_ROUNDING;
+  long double relative = factor * HORNER_ROUNDING + 2.0L * factor * TAYLOR_ROUNDING +
+                         2.0L * derivations * HORNER_ROUNDING;
+  long double absolute = (factor + derivations) * SUBNORMAL_ROUNDING;
   for (int i = 0; i <= bound.degree; ++i) {
     bound.coefficient[i] = c[i];
     bound.magnitude[i] = std::fabs(static_cast<long double>(c[i]));
     bound.errorWeight[i] = relative * bound.magnitude[i] + absolute;
+  }
+}
+
+void derivedTaylorCoefficients(const long double* taylor, int degree, int derivations,
+                               long double* derived) {
+  for (int k = 0; k + derivations <= degree; ++k) {
+    long double factor = 1.0L;
+    for (int j = 1; j <= derivations; ++j)
+      factor *= k + j;
+    derived[k] = factor * taylor[k + derivations];
   }
 }
 
@@ -165,7 +183,7 @@ bool signProvedSteady(const SignBound& bound, const long double* taylor, double 
     tail = (tail + std::max(0.0L, -sign * taylor[k])) * width;
   long double lead = sign * taylor[0];
   // NaN anywhere makes the comparison false.
-  return lead - tail > allowance + std::ldexp(std::fabs(lead) + tail, -56);
+  return lead - tail > allowance + (std::fabs(lead) + tail) * 0x1p-56L;
 }
 
 double advanceScanPositions(double x, double step, int64_t count) {
@@ -192,8 +210,8 @@ constexpr int64_t MIN_SKIP_POSITIONS = 32;
 // After failed tests, whole batches are evaluated before the next one; the
 // wait doubles up to this many batches.
 constexpr int MAX_SKIP_WAIT = 32;
-// Block widths tried per test, each a quarter of the one before.
-constexpr int SKIP_TRIES = 5;
+// Block widths tried per test, each half the one before.
+constexpr int SKIP_TRIES = 6;
 
 struct SkipPlan {
   bool enabled = false;
@@ -201,9 +219,9 @@ struct SkipPlan {
 };
 
 void prepareSkipPlan(const Derivatives& q, SkipPlan& plan) {
-  prepareSignBound(q.f, plan.bound[0]);
-  prepareSignBound(q.d1, plan.bound[1]);
-  prepareSignBound(q.d2, plan.bound[2]);
+  prepareSignBound(q.f, 0, plan.bound[0]);
+  prepareSignBound(q.d1, 1, plan.bound[1]);
+  prepareSignBound(q.d2, 2, plan.bound[2]);
   plan.enabled = plan.bound[0].usable && plan.bound[1].usable && plan.bound[2].usable;
 }
 
@@ -232,18 +250,18 @@ void verifySkip(const Derivatives& q, double xa, double xb, int64_t positions, d
 }
 #endif
 
-// Largest width over which each of the first three Taylor terms that pull
-// towards zero stays below half the value: a guess only, the test decides.
-long double guessWidth(const long double* taylor, int degree, int sign) {
-  long double value = sign * taylor[0];
-  if (!(value > 0.0L)) return 0.0L;
-  long double width = INFINITY;
-  if (degree >= 1 && -sign * taylor[1] > 0.0L) width = value / (-2.0L * sign * taylor[1]);
-  if (degree >= 2 && -sign * taylor[2] > 0.0L) {
-    width = std::min(width, std::sqrt(value / (-2.0L * sign * taylor[2])));
-  }
-  if (degree >= 3 && -sign * taylor[3] > 0.0L) {
-    width = std::min(width, std::cbrt(value / (-2.0L * sign * taylor[3])));
+// The width at which the Taylor terms that pull towards zero, each taken
+// alone, would eat up nine tenths of the value: a guess only, the test
+// decides. Double precision is plenty for it.
+double guessWidth(const long double* taylor, int degree, int sign) {
+  double value = static_cast<double>(sign * taylor[0]);
+  if (!(value > 0.0)) return 0.0;
+  double width = INFINITY;
+  for (int k = 1; k <= std::min(degree, 3); ++k) {
+    double pull = static_cast<double>(-sign * taylor[k]);
+    if (!(pull > 0.0)) continue;
+    double ratio = 0.9 * value / pull;
+    width = std::min(width, k == 1 ? ratio : k == 2 ? std::sqrt(ratio) : std::cbrt(ratio));
   }
   return width;
 }
@@ -253,18 +271,23 @@ long double guessWidth(const long double* taylor, int degree, int sign) {
 // and f is never zero. On success xb is the block's last position.
 bool trySkip(const SkipPlan& plan, const Derivatives& q, double xa, double upper, double step,
              const int* signs, double& xb) {
+  for (int i = 1; i < 3; ++i) {
+    if (!plan.bound[i].alwaysZero && signs[i] == 0) return false;
+  }
   long double taylor[3][MAX_SKIP_DEGREE + 1];
-  bool checked[3];
+  taylorCoefficients(plan.bound[0], xa, taylor[0]);
   long double width = static_cast<long double>(upper) - xa;
+  bool checked[3];
   for (int i = 0; i < 3; ++i) {
     const SignBound& bound = plan.bound[i];
+    // A list whose every value is a zero keeps the sign 0 of xa.
     checked[i] = !bound.alwaysZero;
-    if (!checked[i]) continue;  // its every value is a zero, as at xa
-    if (signs[i] == 0) return false;
-    taylorCoefficients(bound, xa, taylor[i]);
-    width = std::min(width, guessWidth(taylor[i], bound.degree, signs[i]));
+    if (!checked[i]) continue;
+    if (i > 0) derivedTaylorCoefficients(taylor[0], plan.bound[0].degree, i, taylor[i]);
+    width =
+        std::min(width, static_cast<long double>(guessWidth(taylor[i], bound.degree, signs[i])));
   }
-  for (int attempt = 0; attempt < SKIP_TRIES; ++attempt, width *= 0.25L) {
+  for (int attempt = 0; attempt < SKIP_TRIES; ++attempt, width *= 0.5L) {
     long double steps = std::floor(width / step);
     if (!(steps >= MIN_SKIP_POSITIONS)) return false;
     int64_t positions = static_cast<int64_t>(std::min(steps, 0x1p52L));
@@ -273,7 +296,7 @@ bool trySkip(const SkipPlan& plan, const Derivatives& q, double xa, double upper
       // The increments exceed step where it is not a whole number of ulps.
       width = (static_cast<long double>(upper) - xa) *
               ((static_cast<long double>(positions) - 1) / (static_cast<long double>(end) - xa)) *
-              step * 4.0L;
+              step * 2.0L;
       continue;
     }
     bool proved = true;

@@ -29,13 +29,22 @@ struct SignBound {
   long double errorWeight[MAX_SKIP_DEGREE + 1];  // per-term rounding error, see prepareSignBound
 };
 
-void prepareSignBound(const Polynomial& p, SignBound& bound);
+// derivations: how often p was made with derivePolynomial from the list
+// whose Taylor coefficients the test gets (0 for that list itself).
+void prepareSignBound(const Polynomial& p, int derivations, SignBound& bound);
 
 // taylor[k] = p^(k)(xa) / k!, computed in extended precision.
 void taylorCoefficients(const SignBound& bound, double xa, long double* taylor);
 
+// The Taylor coefficients of the exact `derivations`-th derivative, from
+// those of a polynomial of the given degree.
+void derivedTaylorCoefficients(const long double* taylor, int degree, int derivations,
+                               long double* derived);
+
 // True only when, at every double x with xa <= x <= xb, the value that
-// evaluatePolynomial computes is non-zero and has the sign `sign` (+1 or
-// -1). taylor holds the coefficients at xa. False says nothing.
+// evaluatePolynomial computes for the bound's list is non-zero and has the
+// sign `sign` (+1 or -1). taylor holds the Taylor coefficients at xa of the
+// list the bound's list was derived from, derived as often as prepared
+// (derivedTaylorCoefficients). False says nothing.
 bool signProvedSteady(const SignBound& bound, const long double* taylor, double xa, double xb,
                       int sign);

@@ -102,13 +102,51 @@ TEST(SignProvedSteady, ProvesOnlyWhereTheMarginBeatsTheBound) {
   };
   for (const Case& c : cases) {
     SignBound bound;
-    prepareSignBound(Polynomial{c.coefficients}, bound);
+    prepareSignBound(Polynomial{c.coefficients}, 0, bound);
     ASSERT_TRUE(bound.usable);
     long double taylor[MAX_SKIP_DEGREE + 1];
     taylorCoefficients(bound, c.xa, taylor);
     EXPECT_EQ(signProvedSteady(bound, taylor, c.xa, c.xb, c.sign), c.proved)
         << "degree " << bound.degree << " on [" << text(c.xa) << ", " << text(c.xb) << "] sign "
         << c.sign;
+  }
+}
+
+TEST(SignProvedSteady, DerivativesFromTheExpansionOfF) {
+  struct Case {
+    std::vector<double> coefficients;  // of f
+    int derivations;
+    double xa;
+    double xb;
+    int sign;
+    bool proved;
+  };
+  const Case cases[] = {
+      {{1, 0, -3, 0}, 1, -3.0, -2.0, +1, true},   // f' = 3x^2 - 3
+      {{1, 0, -3, 0}, 1, -3.0, -0.5, +1, false},  // f' has a zero at -1
+      {{1, 0, -3, 0}, 2, 0.1, 5.0, +1, true},     // f'' = 6x
+      {{1, 0, -3, 0}, 2, -0.1, 5.0, +1, false},
+      {{1, 0, -3, 0}, 2, -5.0, 0.0, -1, false},  // f''(0) = 0
+      {{1, 0, -3, 0}, 2, -5.0, -0.2, -1, true},
+  };
+  for (const Case& c : cases) {
+    Polynomial list{c.coefficients};
+    SignBound fBound;
+    prepareSignBound(list, 0, fBound);
+    Polynomial derived = list;
+    for (int j = 0; j < c.derivations; ++j) {
+      Polynomial next;
+      derivePolynomial(derived, next);
+      derived = next;
+    }
+    SignBound bound;
+    prepareSignBound(derived, c.derivations, bound);
+    long double taylor[MAX_SKIP_DEGREE + 1];
+    long double derivedTaylor[MAX_SKIP_DEGREE + 1];
+    taylorCoefficients(fBound, c.xa, taylor);
+    derivedTaylorCoefficients(taylor, fBound.degree, c.derivations, derivedTaylor);
+    EXPECT_EQ(signProvedSteady(bound, derivedTaylor, c.xa, c.xb, c.sign), c.proved)
+        << "derivative " << c.derivations << " on [" << text(c.xa) << ", " << text(c.xb) << "]";
   }
 }
 
