@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "platform/font_cp437.h"
@@ -129,6 +130,34 @@ void queueTypedText(const char* text) {
   }
 }
 
+// A desktop window needs a display server. SDL would otherwise settle for
+// its offscreen or dummy driver, whose window nobody sees and whose keys
+// never come, and probing for Wayland without a session writes complaints
+// to the error stream; so only the servers the environment names are tried.
+// A driver chosen in SDL_VIDEODRIVER is tried as it stands.
+bool initVideo() {
+  const char* chosen = std::getenv("SDL_VIDEODRIVER");
+  if (chosen != nullptr && chosen[0] != '\0') return SDL_Init(SDL_INIT_VIDEO) == 0;
+  const struct {
+    const char* driver;
+    const char* variable;
+  } servers[] = {{"x11", "DISPLAY"}, {"wayland", "WAYLAND_DISPLAY"}};
+  for (const auto& server : servers) {
+    const char* value = std::getenv(server.variable);
+    if (value == nullptr || value[0] == '\0') continue;
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, server.driver);
+    if (SDL_Init(SDL_INIT_VIDEO) == 0) return true;
+    SDL_Quit();
+  }
+  return false;
+}
+
+bool invisibleDriver() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
+         std::strcmp(driver, "dummy") == 0;
+}
+
 void closeAtExit() {
   if (window != nullptr) SDL_DestroyWindow(window);
   window = nullptr;
@@ -140,7 +169,11 @@ void closeAtExit() {
 bool backendOpenWindow(int32_t width, int32_t height) {
   // Ctrl+C in the terminal should end the program at once, not queue a key.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
+  if (!initVideo()) return false;
+  if (invisibleDriver()) {
+    SDL_Quit();
+    return false;
+  }
   window = SDL_CreateWindow("polyvista", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                             height, SDL_WINDOW_SHOWN);
   if (window == nullptr || SDL_GetWindowSurface(window) == nullptr) {
