@@ -3,6 +3,7 @@
 #include "app/run.h"
 
 #include <cfenv>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,9 @@
 #include "analysis/report.h"
 #include "app/command_line.h"
 #include "app/usage_text.h"
+#include "platform/screen.h"
 #include "platform/text_output.h"
+#include "plot/display_loop.h"
 
 int runPolyvista(int argc, char** argv) {
   // The analysis relies on round-to-nearest; its extended precision is
@@ -31,11 +34,30 @@ int runPolyvista(int argc, char** argv) {
 
   std::vector<ReportRow> rows = runPointSearch(options, polynomial);
   int textRows = static_cast<int>(rows.size()) + 4;
-  (void)textRows;  // the window's text area above the graph
+
+  // The window opens before the report so that the report is written into
+  // its text area above the graph.
+  const bool graphics = (options.flags & FLAG_NO_GRAPHICS) == 0;
+  bool windowOpen = false;
+  if (graphics) {
+    const int64_t height = int64_t{options.graphSize} + int64_t{8} * textRows;
+    windowOpen =
+        height <= INT32_MAX && openWindow(options.graphSize, static_cast<int32_t>(height), 24, 1);
+  }
 
   printReport(polynomial, rows);
   double plotRange = autoPlotRange(rows, options.valueRange);
-  (void)plotRange;
+  if (graphics && !windowOpen) {
+    // No display, or a size no window can have: the report stands on the
+    // console as with /n.
+    printText(
+        "Das Grafikfenster konnte nicht ge\x94"
+        "ffnet werden.",
+        true);
+  }
+  if (windowOpen) {
+    runDisplayLoop(polynomial, options.graphSize, options.flags, textRows, plotRange);
+  }
   flushTextOutput();
   return 0;
 }
