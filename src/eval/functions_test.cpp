@@ -100,6 +100,7 @@ class ApplyFunctionTest : public EvalTest {
     EvalTest::TearDown();
   }
   Token* build(std::initializer_list<std::pair<TokenKind, const char*>> tokens) {
+    destroyList(head);
     head = createList();
     Token* tail = head;
     for (const auto& [kind, text] : tokens) {
