@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   libsdl2-dev libpng-dev
-  xvfb xdotool openbox wmctrl x11-utils libx11-dev
+  xvfb xauth xdotool openbox wmctrl x11-utils libx11-dev imagemagick
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include "analysis/report.h"
 #include "app/command_line.h"
 #include "app/usage_text.h"
+#include "eval/variables.h"
 #include "platform/screen.h"
 #include "platform/text_output.h"
 #include "plot/display_loop.h"
@@ -20,6 +21,7 @@ int runPolyvista(int argc, char** argv) {
   // The analysis relies on round-to-nearest; its extended precision is
   // written out where values are stored.
   std::fesetround(FE_TONEAREST);
+  defineConstants();
   const std::string callName = callNameFrom(argc > 0 && argv[0] ? argv[0] : "");
 
   Options options;
