@@ -114,5 +114,6 @@ bool isUsableRun(const Options& options, const Polynomial& polynomial) {
   if (options.graphSize < 1) return false;
   double magnitude = std::fmax(std::fabs(options.lower), std::fabs(options.upper));
   return stepMovesEveryPosition(options.step, magnitude) &&
-         stepMovesEveryPosition(options.continuation, magnitude);
+         stepMovesEveryPosition(options.continuation, magnitude) &&
+         scanPositionsWithinLimit(options.lower, options.upper, options.step);
 }

@@ -20,5 +20,6 @@ CommandLineStatus parseCommandLine(int argc, const char* const* argv, Options& o
 
 // Inputs on which the search would never end or that cannot be shown: the
 // zero polynomial, non-finite numbers, a step or continuation distance that
-// does not move every position of the interval, a graph size below 1.
+// does not move every position of the interval, a step that gives the
+// interval more than MAX_SCAN_POSITIONS positions, a graph size below 1.
 bool isUsableRun(const Options& options, const Polynomial& polynomial);
