@@ -21,7 +21,8 @@ Polynomial productOfRoots(const std::vector<double>& roots) {
   std::vector<double> c{1.0};
   for (double r : roots) {
     c.push_back(0.0);
-    for (size_t i = c.size() - 1; i > 0; --i) c[i] -= r * c[i - 1];
+    for (size_t i = c.size() - 1; i > 0; --i)
+      c[i] -= r * c[i - 1];
   }
   return Polynomial{c};
 }
@@ -29,14 +30,16 @@ Polynomial productOfRoots(const std::vector<double>& roots) {
 // n real zeros spread over [-8, 8].
 Polynomial spreadZeros(int n) {
   std::vector<double> roots;
-  for (int k = 0; k < n; ++k) roots.push_back(-8.0 + 16.0 * (k + 0.25) / n);
+  for (int k = 0; k < n; ++k)
+    roots.push_back(-8.0 + 16.0 * (k + 0.25) / n);
   return productOfRoots(roots);
 }
 
 // Twenty zeros 0.05 apart in [0.5, 1.45].
 Polynomial clusteredDegree20() {
   std::vector<double> roots;
-  for (int k = 0; k < 20; ++k) roots.push_back(0.5 + 0.05 * k);
+  for (int k = 0; k < 20; ++k)
+    roots.push_back(0.5 + 0.05 * k);
   return productOfRoots(roots);
 }
 
@@ -55,14 +58,16 @@ size_t plainSearch(const Options& options, const Polynomial& p) {
 void fastDegree(benchmark::State& state) {
   Options options;
   Polynomial p = spreadZeros(static_cast<int>(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(runPointSearch(options, p).size());
+  for (auto _ : state)
+    benchmark::DoNotOptimize(runPointSearch(options, p).size());
 }
 BENCHMARK(fastDegree)->DenseRange(2, 10)->Unit(benchmark::kMicrosecond);
 
 void plainDegree(benchmark::State& state) {
   Options options;
   Polynomial p = spreadZeros(static_cast<int>(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(plainSearch(options, p));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(plainSearch(options, p));
 }
 BENCHMARK(plainDegree)->Arg(2)->Arg(6)->Arg(10)->Unit(benchmark::kMillisecond);
 
@@ -70,21 +75,24 @@ void fastCubicFineStep(benchmark::State& state) {
   Options options;
   options.step = 0.0000001;
   Polynomial p{{-1, 3, 0, -3.5}};
-  for (auto _ : state) benchmark::DoNotOptimize(runPointSearch(options, p).size());
+  for (auto _ : state)
+    benchmark::DoNotOptimize(runPointSearch(options, p).size());
 }
 BENCHMARK(fastCubicFineStep)->Unit(benchmark::kMicrosecond);
 
 void fastClustered20(benchmark::State& state) {
   Options options;
   Polynomial p = clusteredDegree20();
-  for (auto _ : state) benchmark::DoNotOptimize(runPointSearch(options, p).size());
+  for (auto _ : state)
+    benchmark::DoNotOptimize(runPointSearch(options, p).size());
 }
 BENCHMARK(fastClustered20)->Unit(benchmark::kMillisecond);
 
 void plainClustered20(benchmark::State& state) {
   Options options;
   Polynomial p = clusteredDegree20();
-  for (auto _ : state) benchmark::DoNotOptimize(plainSearch(options, p));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(plainSearch(options, p));
 }
 BENCHMARK(plainClustered20)->Unit(benchmark::kMillisecond);
 
@@ -93,7 +101,8 @@ void wholeProcess(benchmark::State& state, std::vector<std::string> arguments) {
   std::vector<char*> argv;
   std::string name = "polyvista";
   argv.push_back(name.data());
-  for (std::string& a : arguments) argv.push_back(a.data());
+  for (std::string& a : arguments)
+    argv.push_back(a.data());
   argv.push_back(nullptr);
   for (auto _ : state) {
     pid_t pid = fork();
