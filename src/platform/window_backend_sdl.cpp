@@ -1,6 +1,12 @@
 // SDL window backend: shows the framebuffer in a real window and turns the
 // window's keyboard events into queued keys.
+//
+// The SDL library is loaded only when a window is wanted. Linking it would
+// load it and the display libraries it pulls in at every start, which costs
+// more than a whole text-mode run.
 #include <SDL.h>
+#include <dlfcn.h>
+#include <time.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +18,44 @@
 #include "platform/window_backend.h"
 
 namespace {
+
+// The SDL functions this backend calls, resolved from the shared library.
+#define SDL_FUNCTIONS(X)                                                                           \
+  X(SDL_Init)                                                                                      \
+  X(SDL_Quit) X(SDL_SetHint) X(SDL_GetCurrentVideoDriver) X(SDL_CreateWindow) X(SDL_DestroyWindow) \
+      X(SDL_GetWindowSurface) X(SDL_UpdateWindowSurface) X(SDL_LockSurface) X(SDL_UnlockSurface)   \
+          X(SDL_ConvertPixels) X(SDL_StartTextInput) X(SDL_PollEvent) X(SDL_Delay)
+
+struct SdlLibrary {
+#define SDL_POINTER(name) decltype(&::name) name = nullptr;
+  SDL_FUNCTIONS(SDL_POINTER)
+#undef SDL_POINTER
+};
+
+SdlLibrary sdl;
+bool sdlLoaded = false;
+
+// False when the library or one of its functions is missing; the program
+// then has no window, as on a machine without a display.
+bool loadSdl() {
+  if (sdlLoaded) return true;
+  void* library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+  if (library == nullptr) return false;
+  SdlLibrary loaded;
+  bool complete = true;
+#define SDL_RESOLVE(name)                                                   \
+  loaded.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name)); \
+  complete = complete && loaded.name != nullptr;
+  SDL_FUNCTIONS(SDL_RESOLVE)
+#undef SDL_RESOLVE
+  if (!complete) {
+    dlclose(library);
+    return false;
+  }
+  sdl = loaded;
+  sdlLoaded = true;
+  return true;
+}
 
 SDL_Window* window = nullptr;
 
@@ -137,7 +181,7 @@ void queueTypedText(const char* text) {
 // A driver chosen in SDL_VIDEODRIVER is tried as it stands.
 bool initVideo() {
   const char* chosen = std::getenv("SDL_VIDEODRIVER");
-  if (chosen != nullptr && chosen[0] != '\0') return SDL_Init(SDL_INIT_VIDEO) == 0;
+  if (chosen != nullptr && chosen[0] != '\0') return sdl.SDL_Init(SDL_INIT_VIDEO) == 0;
   const struct {
     const char* driver;
     const char* variable;
@@ -145,45 +189,47 @@ bool initVideo() {
   for (const auto& server : servers) {
     const char* value = std::getenv(server.variable);
     if (value == nullptr || value[0] == '\0') continue;
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, server.driver);
-    if (SDL_Init(SDL_INIT_VIDEO) == 0) return true;
-    SDL_Quit();
+    sdl.SDL_SetHint(SDL_HINT_VIDEODRIVER, server.driver);
+    if (sdl.SDL_Init(SDL_INIT_VIDEO) == 0) return true;
+    sdl.SDL_Quit();
   }
   return false;
 }
 
 bool invisibleDriver() {
-  const char* driver = SDL_GetCurrentVideoDriver();
+  const char* driver = sdl.SDL_GetCurrentVideoDriver();
   return driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
          std::strcmp(driver, "dummy") == 0;
 }
 
 void closeAtExit() {
-  if (window != nullptr) SDL_DestroyWindow(window);
+  if (!sdlLoaded) return;
+  if (window != nullptr) sdl.SDL_DestroyWindow(window);
   window = nullptr;
-  SDL_Quit();
+  sdl.SDL_Quit();
 }
 
 }  // namespace
 
 bool backendOpenWindow(int32_t width, int32_t height) {
+  if (!loadSdl()) return false;
   // Ctrl+C in the terminal should end the program at once, not queue a key.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (!initVideo()) return false;
   if (invisibleDriver()) {
-    SDL_Quit();
+    sdl.SDL_Quit();
     return false;
   }
-  window = SDL_CreateWindow("polyvista", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                            height, SDL_WINDOW_SHOWN);
-  if (window == nullptr || SDL_GetWindowSurface(window) == nullptr) {
+  window = sdl.SDL_CreateWindow("polyvista", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                                height, SDL_WINDOW_SHOWN);
+  if (window == nullptr || sdl.SDL_GetWindowSurface(window) == nullptr) {
     closeAtExit();
     return false;
   }
   static bool registered = false;
   if (!registered) std::atexit(closeAtExit);
   registered = true;
-  SDL_StartTextInput();
+  sdl.SDL_StartTextInput();
   return true;
 }
 
@@ -193,22 +239,22 @@ void backendCloseWindow() {
 
 void backendPresent(const Surface& framebuffer) {
   if (window == nullptr) return;
-  SDL_Surface* target = SDL_GetWindowSurface(window);
+  SDL_Surface* target = sdl.SDL_GetWindowSurface(window);
   if (target == nullptr) return;
   // The framebuffer's alpha byte has no visible effect, so its pixels are
   // read as XRGB.
-  if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
-  SDL_ConvertPixels(framebuffer.width, framebuffer.height, SDL_PIXELFORMAT_RGB888,
-                    framebuffer.pixels.data(), framebuffer.width * 4, target->format->format,
-                    target->pixels, target->pitch);
-  if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
-  SDL_UpdateWindowSurface(window);
+  if (SDL_MUSTLOCK(target)) sdl.SDL_LockSurface(target);
+  sdl.SDL_ConvertPixels(framebuffer.width, framebuffer.height, SDL_PIXELFORMAT_RGB888,
+                        framebuffer.pixels.data(), framebuffer.width * 4, target->format->format,
+                        target->pixels, target->pitch);
+  if (SDL_MUSTLOCK(target)) sdl.SDL_UnlockSurface(target);
+  sdl.SDL_UpdateWindowSurface(window);
 }
 
 bool backendPumpEvents() {
   bool exposed = false;
   SDL_Event event;
-  while (SDL_PollEvent(&event) != 0) {
+  while (sdl.SDL_PollEvent(&event) != 0) {
     switch (event.type) {
       case SDL_TEXTINPUT:
         queueTypedText(event.text.text);
@@ -233,5 +279,11 @@ bool backendPumpEvents() {
 }
 
 void backendPause(int32_t milliseconds) {
-  if (milliseconds > 0) SDL_Delay(static_cast<Uint32>(milliseconds));
+  if (milliseconds <= 0) return;
+  if (sdlLoaded) {
+    sdl.SDL_Delay(static_cast<Uint32>(milliseconds));
+    return;
+  }
+  timespec pause{milliseconds / 1000, (milliseconds % 1000) * 1000000L};
+  nanosleep(&pause, nullptr);
 }
