@@ -12,11 +12,23 @@
 
 namespace {
 
+// The search the program uses, which skips the positions where it proves
+// that no sign can change.
 void searchDefaultInterval(benchmark::State& state, std::vector<double> coefficients) {
   Options options;
   Polynomial p{std::move(coefficients)};
   for (auto _ : state) {
     std::vector<ReportRow> rows = runPointSearch(options, p);
+    benchmark::DoNotOptimize(rows.data());
+  }
+}
+
+// The plain scan, evaluating every one of the 2 000 001 positions.
+void plainScanDefaultInterval(benchmark::State& state, std::vector<double> coefficients) {
+  Options options;
+  Polynomial p{std::move(coefficients)};
+  for (auto _ : state) {
+    std::vector<ReportRow> rows = runPointSearchWith(options, p, findNextPointReference);
     benchmark::DoNotOptimize(rows.data());
   }
 }
@@ -29,6 +41,12 @@ BENCHMARK_CAPTURE(searchDefaultInterval, quadratic_1_0_m4, std::vector<double>{1
 BENCHMARK_CAPTURE(searchDefaultInterval, cubic_m1_3_0_m3p5, std::vector<double>{-1, 3, 0, -3.5})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(searchDefaultInterval, degree7_seven_zeros, SEVEN_ZEROS)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(plainScanDefaultInterval, quadratic_1_0_m4, std::vector<double>{1, 0, -4})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(plainScanDefaultInterval, cubic_m1_3_0_m3p5, std::vector<double>{-1, 3, 0, -3.5})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(plainScanDefaultInterval, degree7_seven_zeros, SEVEN_ZEROS)
     ->Unit(benchmark::kMillisecond);
 
 // The whole process for "-1 3 0 -3.5 /n", output discarded.

@@ -18,10 +18,15 @@ constexpr const char* LABEL_INFLECTION = " Wendepunkt ";
 }  // namespace
 
 std::vector<ReportRow> runPointSearch(const Options& options, const Polynomial& p) {
+  return runPointSearchWith(options, p, findNextPoint);
+}
+
+std::vector<ReportRow> runPointSearchWith(const Options& options, const Polynomial& p,
+                                          PointSearchFunction search) {
   std::vector<ReportRow> rows;
   double start = options.lower;
   for (;;) {
-    SearchHit hit = findNextPoint(start, options.upper, options.step, p);
+    SearchHit hit = search(start, options.upper, options.step, p);
     if (hit.x > options.upper) break;
     ReportRow row;
     row.label = classifyHit(hit);

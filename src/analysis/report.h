@@ -22,6 +22,13 @@ struct ReportRow {
 // p is not zero everywhere; otherwise the list never ends.
 std::vector<ReportRow> runPointSearch(const Options& options, const Polynomial& p);
 
+// The same with another search function of findNextPoint's contract, such as
+// findNextPointReference.
+using PointSearchFunction = SearchHit (*)(double start, double upper, double step,
+                                          const Polynomial& p);
+std::vector<ReportRow> runPointSearchWith(const Options& options, const Polynomial& p,
+                                          PointSearchFunction search);
+
 // The concatenated German labels that the forced zeros of hit stand for.
 std::string classifyHit(const SearchHit& hit);
 
