@@ -1,6 +1,6 @@
 // The fast point search against the plain scan: degrees 2 to 10 on the
 // default settings, a step of 1e-7, a degree-20 polynomial with clustered
-// roots, and whole processes.
+// roots, huge coefficients on a wide interval, and whole processes.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -95,6 +95,25 @@ void plainClustered20(benchmark::State& state) {
     benchmark::DoNotOptimize(plainSearch(options, p));
 }
 BENCHMARK(plainClustered20)->Unit(benchmark::kMillisecond);
+
+// Huge coefficients on a wide interval: the values overflow to inf far from
+// 0, where only the leading term settles the signs.
+void fastHugeCoefficients(benchmark::State& state, std::vector<double> coefficients) {
+  Options options;
+  options.lower = -1e7;
+  options.upper = 1e7;
+  options.step = 0.5;
+  options.continuation = 0.5;
+  Polynomial p{coefficients};
+  for (auto _ : state)
+    benchmark::DoNotOptimize(runPointSearch(options, p).size());
+}
+BENCHMARK_CAPTURE(fastHugeCoefficients, cubic, std::vector<double>{1e300, 1e300, 1e300, 1e300})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(fastHugeCoefficients, degree10,
+                  std::vector<double>{1e300, -2e300, 3e300, 1e299, -5e300, 1e300, 2e300, -1e300,
+                                      4e300, 1e300, -3e300})
+    ->Unit(benchmark::kMicrosecond);
 
 // Whole processes, output discarded.
 void wholeProcess(benchmark::State& state, std::vector<std::string> arguments) {

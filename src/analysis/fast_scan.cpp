@@ -186,6 +186,133 @@ bool signProvedSteady(const SignBound& bound, const long double* taylor, double 
   return lead - tail > allowance + (std::fabs(lead) + tail) * 0x1p-56L;
 }
 
+// ---------------------------------------------------------------------------
+// The leading-term test.
+//
+// Where values are huge the error bound above cannot be used (the partial
+// sums leave the double range), so far from 0 the signs come from the
+// leading term instead. Strip leading zero coefficients (x * 0 + c is c
+// exactly, so the computed value is that of the shorter list) and let c_0
+// be the first non-zero one, a_k = |c_k| / |c_0|, s_k = sign(c_0 x^k),
+// y = |x| > 0, u = 2^-53, v = 2^-64, tau = 2^-1075. Rounding to nearest is
+// monotone and odd, round64(z) >= (1 - v) z and round53(z) >= (1 - u) z -
+// tau for z >= 0; the last covers subnormal results, and an overflow to
+// +inf only helps. So if s_(k-1) r_(k-1) >= L_(k-1) > 0 (+inf included),
+//   s_k r_k = round53(round64(round64(y s_(k-1) r_(k-1)) + s_k c_k))
+//          >= (1 - u)(1 - v)^2 (y L_(k-1) - |c_k|) - tau =: L_k
+// whenever y L_(k-1) > |c_k|; where s_k c_k >= 0 the term only pushes away
+// from 0 and |c_k| may be dropped. With L_k = |c_0| y^k G_k, G_0 = 1,
+// b_k = a_k where s_k c_k < 0 and 0 elsewhere:
+//   G_k = (1 - u)(1 - v)^2 (G_(k-1) - b_k y^-k) - (tau / |c_0|) y^-k.
+// Every G_k > 0 means every partial value, the last one included, is
+// non-zero with sign s_k; it may be +-inf but never NaN (c_k is finite and
+// x is not 0). G_k only grows with y, so checking at the smallest |x| of a
+// block that lies on one side of 0 covers the whole block. An infinite c_0
+// (a derivative list of coefficients near the double range) makes every
+// later partial value +-inf of sign s_k directly; its a_k are 0 and the
+// same check passes. The derivative lists are used as they are stored, with
+// their rounded coefficients, so nothing about derivation enters. The test
+// computes the G_k in extended precision with (1 - 2^-51) for the factor
+// and asks for G_k >= 2^-30: while it holds every term stays below 1, and
+// the test's own rounding (a few 2^-64 per step) cannot close that gap.
+// From the guess y >= 4 max_k (b_k + tau / |c_0|)^(1/k) (b_k depends on the
+// side of 0) the terms sum to at most 1/3 and the test passes; for
+// 1e300 (x^3 + x^2 + x + 1) that is 4 for x < 0 and nearly 0 for x > 0.
+
+constexpr long double DOMINANT_KEEP = 1.0L - 0x1p-51L;
+constexpr long double DOMINANT_MARGIN = 0x1p-30L;
+constexpr long double SUBNORMAL_HALF_UNIT = 0x1p-1075L;
+
+namespace {
+
+// Bounds on log2 v for a finite v > 0, from v = m 2^e, m in [1/2, 1):
+// 2m - 1 <= log2(2m) <= (2m - 1) / ln 2.
+double log2Above(double v) {
+  int e = 0;
+  double m = std::frexp(v, &e);
+  return e - 1 + (2.0 * m - 1.0) * 1.4426950408889634 * (1.0 + 0x1p-40);
+}
+
+double log2Below(double v) {
+  int e = 0;
+  double m = std::frexp(v, &e);
+  return e - 1 + (2.0 * m - 1.0) * (1.0 - 0x1p-40);
+}
+
+}  // namespace
+
+void prepareDominantBound(const Polynomial& p, DominantBound& bound) {
+  const std::vector<double>& c = p.coefficients;
+  bound.usable = false;
+  size_t first = 0;
+  while (first < c.size() && c[first] == 0.0)
+    ++first;
+  if (first == c.size()) return;  // all zero: the caller knows the sign is 0
+  if (std::any_of(c.begin(), c.end(), [](double v) { return std::isnan(v); })) return;
+  int degree = static_cast<int>(c.size() - 1 - first);
+  if (degree > MAX_SKIP_DEGREE) return;
+  long double lead = std::fabs(static_cast<long double>(c[first]));
+  bound.degree = degree;
+  bound.leadSign = signOf(c[first]);
+  bound.subnormalRatio = SUBNORMAL_HALF_UNIT / lead;
+  // The guess, 4 max_k max(b_k, tau / |c_0|)^(1/k) (the two terms then sum
+  // to at most 2/3), in logarithms from the bits of the doubles; libm's
+  // extended-precision roots would cost more than a short search.
+  bool infiniteLead = std::isinf(c[first]);
+  double logLead = infiniteLead ? INFINITY : log2Below(std::fabs(c[first]));
+  double logSubnormal = -1075.0 - logLead;
+  double logZone[2] = {-INFINITY, -INFINITY};
+  bound.ratio[0] = 1.0L;
+  bound.alignedSign[0] = bound.leadSign;
+  for (int k = 1; k <= degree; ++k) {
+    double v = c[first + k];
+    if (!std::isfinite(v)) return;
+    bound.ratio[k] = std::fabs(static_cast<long double>(v)) / lead;
+    bound.alignedSign[k] = signOf(v) * bound.leadSign;
+    double logRatio = v == 0.0 ? -INFINITY : log2Above(std::fabs(v)) - logLead;
+    for (int side = 0; side < 2; ++side) {
+      bool against = bound.alignedSign[k] * (side == 0 && k % 2 != 0 ? -1 : 1) < 0;
+      double logWeight = std::max(against ? logRatio : -INFINITY, logSubnormal);
+      logZone[side] = std::max(logZone[side], logWeight / k);
+    }
+  }
+  for (int side = 0; side < 2; ++side) {
+    bound.zoneStart[side] =
+        infiniteLead ? 0.0L : 4.0L * std::exp2(static_cast<long double>(logZone[side]));
+  }
+  bound.usable = true;
+}
+
+bool dominantSignProved(const DominantBound& bound, double xa, double xb, int sign) {
+  if (!bound.usable) return false;
+  if (bound.degree == 0) return sign == bound.leadSign;
+  if (!(xa <= xb)) return false;
+  long double y = 0.0L;
+  int side = 0;
+  if (xa > 0.0) {
+    y = xa;
+    side = 1;
+  } else if (xb < 0.0) {
+    y = -static_cast<long double>(xb);
+    side = -1;
+  } else {
+    return false;  // 0 inside: the sign of x^k changes
+  }
+  int expected = side < 0 && bound.degree % 2 != 0 ? -bound.leadSign : bound.leadSign;
+  if (sign != expected) return false;
+  long double inverse = 1.0L / y;
+  long double power = 1.0L;
+  long double g = 1.0L;
+  for (int k = 1; k <= bound.degree; ++k) {
+    power *= inverse;
+    bool against = bound.alignedSign[k] * (side < 0 && k % 2 != 0 ? -1 : 1) < 0;
+    g = DOMINANT_KEEP * (g - (against ? bound.ratio[k] * power : 0.0L)) -
+        bound.subnormalRatio * power;
+    if (!(g >= DOMINANT_MARGIN)) return false;
+  }
+  return true;
+}
+
 double advanceScanPositions(double x, double step, int64_t count) {
   while (count > 0) {
     UniformRun run = uniformRunFrom(x, step);
@@ -214,15 +341,22 @@ constexpr int MAX_SKIP_WAIT = 32;
 constexpr int SKIP_TRIES = 6;
 
 struct SkipPlan {
-  bool enabled = false;
-  SignBound bound[3];  // f, f', f''
+  bool enabled = false;        // some test can work
+  bool taylorEnabled = false;  // the error-bound test works for all three lists
+  SignBound bound[3];          // f, f', f''
+  DominantBound dominant[3];
 };
 
 void prepareSkipPlan(const Derivatives& q, SkipPlan& plan) {
-  prepareSignBound(q.f, 0, plan.bound[0]);
-  prepareSignBound(q.d1, 1, plan.bound[1]);
-  prepareSignBound(q.d2, 2, plan.bound[2]);
-  plan.enabled = plan.bound[0].usable && plan.bound[1].usable && plan.bound[2].usable;
+  const Polynomial* lists[3] = {&q.f, &q.d1, &q.d2};
+  bool dominantEnabled = true;
+  for (int i = 0; i < 3; ++i) {
+    prepareSignBound(*lists[i], i, plan.bound[i]);
+    prepareDominantBound(*lists[i], plan.dominant[i]);
+    dominantEnabled = dominantEnabled && (plan.bound[i].alwaysZero || plan.dominant[i].usable);
+  }
+  plan.taylorEnabled = plan.bound[0].usable && plan.bound[1].usable && plan.bound[2].usable;
+  plan.enabled = plan.taylorEnabled || dominantEnabled;
 }
 
 #ifdef POLYVISTA_VERIFY_SKIPS
@@ -232,10 +366,29 @@ void prepareSkipPlan(const Derivatives& q, SkipPlan& plan) {
   std::abort();
 }
 
+// The leading-term claim is stronger than the sign of the result: every
+// partial Horner value has the sign of c_0 x^k.
+bool partialSignsDominant(const Polynomial& list, double x) {
+  const std::vector<double>& c = list.coefficients;
+  size_t first = 0;
+  while (first < c.size() && c[first] == 0.0)
+    ++first;
+  if (first == c.size()) return false;
+  double r = c[first];
+  int expected = signOf(r);
+  for (size_t i = first + 1; i < c.size(); ++i) {
+    r = extendedMulAdd(x, r, c[i]);
+    if (x < 0.0) expected = -expected;
+    if (signOf(r) != expected) return false;
+  }
+  return true;
+}
+
 // Walks the skipped block the slow way: every position by real addition,
 // every value by evaluatePolynomial.
 void verifySkip(const Derivatives& q, double xa, double xb, int64_t positions, double step,
-                const int* signs) {
+                const int* signs, const bool* byLeadingTerm) {
+  const Polynomial* lists[3] = {&q.f, &q.d1, &q.d2};
   double x = xa;
   for (int64_t j = 1; j <= positions; ++j) {
     x = extendedAdd(x, step);
@@ -244,6 +397,11 @@ void verifySkip(const Derivatives& q, double xa, double xb, int64_t positions, d
     if (signOf(evaluatePolynomial(x, q.d1)) != signs[1]) skipClaimViolated("sign of f'", xa, xb, x);
     if (signOf(evaluatePolynomial(x, q.d2)) != signs[2]) {
       skipClaimViolated("sign of f''", xa, xb, x);
+    }
+    for (int i = 0; i < 3; ++i) {
+      if (byLeadingTerm[i] && !partialSignsDominant(*lists[i], x)) {
+        skipClaimViolated("partial values of the leading term", xa, xb, x);
+      }
     }
   }
   if (x != xb) skipClaimViolated("block end position", xa, xb, x);
@@ -266,26 +424,53 @@ double guessWidth(const long double* taylor, int degree, int sign) {
   return width;
 }
 
+// How far from xa the leading term of a list can be expected to settle its
+// sign (a guess, as guessWidth): unbounded to the right of a positive xa,
+// up to -zoneStart from a negative one; negative when xa is not in the zone.
+long double dominantWidth(const DominantBound& bound, double xa) {
+  if (!bound.usable) return -1.0L;
+  if (bound.degree == 0) return INFINITY;
+  if (xa > 0.0) return xa >= bound.zoneStart[1] ? INFINITY : -1.0L;
+  return -bound.zoneStart[0] - xa;
+}
+
 // Tries to prove a block [xa, xb] of at least MIN_SKIP_POSITIONS steps, with
 // xb <= upper, on which every computed f, f', f'' keeps the sign in signs
-// and f is never zero. On success xb is the block's last position.
+// and f is never zero. On success xb is the block's last position. Each list
+// is settled by its leading term where that is expected to work (far from
+// 0, also where values overflow), otherwise by the error bound.
 bool trySkip(const SkipPlan& plan, const Derivatives& q, double xa, double upper, double step,
              const int* signs, double& xb) {
   for (int i = 1; i < 3; ++i) {
     if (!plan.bound[i].alwaysZero && signs[i] == 0) return false;
   }
-  long double taylor[3][MAX_SKIP_DEGREE + 1];
-  taylorCoefficients(plan.bound[0], xa, taylor[0]);
   long double width = static_cast<long double>(upper) - xa;
   bool checked[3];
+  bool byLeadingTerm[3];
+  bool needTaylor = false;
   for (int i = 0; i < 3; ++i) {
-    const SignBound& bound = plan.bound[i];
     // A list whose every value is a zero keeps the sign 0 of xa.
-    checked[i] = !bound.alwaysZero;
+    checked[i] = !plan.bound[i].alwaysZero;
+    byLeadingTerm[i] = false;
     if (!checked[i]) continue;
-    if (i > 0) derivedTaylorCoefficients(taylor[0], plan.bound[0].degree, i, taylor[i]);
-    width =
-        std::min(width, static_cast<long double>(guessWidth(taylor[i], bound.degree, signs[i])));
+    long double reach = dominantWidth(plan.dominant[i], xa);
+    byLeadingTerm[i] = reach > 0.0L;
+    if (byLeadingTerm[i]) {
+      width = std::min(width, reach);
+    } else {
+      needTaylor = true;
+    }
+  }
+  long double taylor[3][MAX_SKIP_DEGREE + 1];
+  if (needTaylor) {
+    if (!plan.taylorEnabled) return false;
+    taylorCoefficients(plan.bound[0], xa, taylor[0]);
+    for (int i = 0; i < 3; ++i) {
+      if (!checked[i] || byLeadingTerm[i]) continue;
+      if (i > 0) derivedTaylorCoefficients(taylor[0], plan.bound[0].degree, i, taylor[i]);
+      width = std::min(
+          width, static_cast<long double>(guessWidth(taylor[i], plan.bound[i].degree, signs[i])));
+    }
   }
   for (int attempt = 0; attempt < SKIP_TRIES; ++attempt, width *= 0.5L) {
     long double steps = std::floor(width / step);
@@ -301,11 +486,13 @@ bool trySkip(const SkipPlan& plan, const Derivatives& q, double xa, double upper
     }
     bool proved = true;
     for (int i = 0; i < 3 && proved; ++i) {
-      if (checked[i]) proved = signProvedSteady(plan.bound[i], taylor[i], xa, end, signs[i]);
+      if (!checked[i]) continue;
+      proved = byLeadingTerm[i] ? dominantSignProved(plan.dominant[i], xa, end, signs[i])
+                                : signProvedSteady(plan.bound[i], taylor[i], xa, end, signs[i]);
     }
     if (!proved) continue;
 #ifdef POLYVISTA_VERIFY_SKIPS
-    verifySkip(q, xa, end, positions, step, signs);
+    verifySkip(q, xa, end, positions, step, signs, byLeadingTerm);
 #else
     (void)q;
 #endif
@@ -318,8 +505,10 @@ bool trySkip(const SkipPlan& plan, const Derivatives& q, double xa, double upper
 }  // namespace
 
 SearchHit fastScan(double start, double upper, double step, const Derivatives& q) {
+  // Most calls near a cluster of points end within the first batch, so the
+  // plan is made only when a skip is first tried.
   SkipPlan plan;
-  prepareSkipPlan(q, plan);
+  bool planned = false;
 
   LeftEnd left{start, evaluatePolynomial(start, q.f), evaluatePolynomial(start, q.d1),
                evaluatePolynomial(start, q.d2)};
@@ -359,6 +548,10 @@ SearchHit fastScan(double start, double upper, double step, const Derivatives& q
         hit.x = following;
         return hit;
       }
+    }
+    if (!planned) {
+      prepareSkipPlan(q, plan);
+      planned = true;
     }
     if (!plan.enabled) continue;
     if (wait > 0) {

@@ -48,3 +48,26 @@ void derivedTaylorCoefficients(const long double* taylor, int degree, int deriva
 // (derivedTaylorCoefficients). False says nothing.
 bool signProvedSteady(const SignBound& bound, const long double* taylor, double xa, double xb,
                       int sign);
+
+// What the leading-term test needs to know about one list: far enough from
+// 0 every partial Horner value has the sign of the leading term, also where
+// it overflows to infinity.
+struct DominantBound {
+  bool usable = false;  // a non-zero coefficient, no NaN, only the leading one infinite
+  int degree = 0;       // counted from the first non-zero coefficient
+  int leadSign = 0;     // sign of that coefficient
+  long double ratio[MAX_SKIP_DEGREE + 1];  // |c_k| / |c_0|, c_0 the first non-zero one
+  int alignedSign[MAX_SKIP_DEGREE + 1];    // sign(c_k) * sign(c_0)
+  long double subnormalRatio = 0.0L;       // 2^-1075 / |c_0|
+  // A guess of the |x| from which the test succeeds, for x < 0 and x > 0;
+  // only the test decides.
+  long double zoneStart[2] = {0.0L, 0.0L};
+};
+
+void prepareDominantBound(const Polynomial& p, DominantBound& bound);
+
+// True only when, at every double x with xa <= x <= xb, the value that
+// evaluatePolynomial computes for the bound's list is neither zero nor NaN
+// and has the sign `sign` (+1 or -1), because every partial Horner value
+// has the sign of the leading term there. False says nothing.
+bool dominantSignProved(const DominantBound& bound, double xa, double xb, int sign);

@@ -150,6 +150,76 @@ TEST(SignProvedSteady, DerivativesFromTheExpansionOfF) {
   }
 }
 
+TEST(DominantSignProved, LeadingTermSettlesTheSignFarFromZero) {
+  struct Case {
+    std::vector<double> coefficients;
+    double xa;
+    double xb;
+    int sign;
+    bool proved;
+  };
+  const double huge = 1e300;
+  const Case cases[] = {
+      {{huge, huge, huge, huge}, 4.0, 1e7, +1, true},   // values overflow to +inf
+      {{huge, huge, huge, huge}, 1e-3, 1e7, +1, true},  // no term pulls back for x > 0
+      {{huge, huge, huge, huge}, -1e7, -4.0, -1, true},
+      {{huge, huge, huge, huge}, -1e7, -4.0, +1, false},  // wrong sign
+      {{huge, huge, huge, huge}, -1e7, -1.5, -1, true},
+      {{huge, huge, huge, huge}, -1e7, -1.2, -1, false},  // x + 1 and x^3 + 1 pull back
+      {{huge, huge, huge, huge}, -1.0, 1.0, -1, false},   // 0 inside
+      {{1, 0, -4}, 2.5, 3.0, +1, true},
+      {{1, 0, -4}, -3.0, -2.5, +1, true},
+      {{1, 0, -4}, 1.9, 3.0, +1, false},    // a root inside
+      {{0, 0, 1, -4}, 5.0, 6.0, +1, true},  // leading zeros drop out
+      {{0, 0, 1, -4}, -6.0, -5.0, -1, true},
+      {{INFINITY, 2, 1}, 1e-300, 1e300, +1, true},  // a derivative list past the double range
+      {{INFINITY, 2, 1}, -1e300, -1e-300, +1, true},
+      {{1, INFINITY, 1}, 2.0, 3.0, +1, false},  // inf - inf can be NaN
+      {{1e-320, 0, 0}, 2.0, 3.0, +1, true},     // subnormal values
+      {{1e-320, -1e-320}, 1.01, 2.0, +1, true},
+      {{1e-320, -1e-320}, 1.0, 2.0, +1, false},  // exactly 0 at 1
+      {{5}, -1.0, 1.0, +1, true},
+      {{5}, -1.0, 1.0, -1, false},
+      {{0, 0}, 1.0, 2.0, +1, false},
+  };
+  for (const Case& c : cases) {
+    DominantBound bound;
+    prepareDominantBound(Polynomial{c.coefficients}, bound);
+    EXPECT_EQ(dominantSignProved(bound, c.xa, c.xb, c.sign), c.proved)
+        << "list of " << c.coefficients.size() << " starting " << text(c.coefficients[0]) << " on ["
+        << text(c.xa) << ", " << text(c.xb) << "] sign " << c.sign;
+  }
+}
+
+TEST(DominantSignProved, DerivativeListsWithOverflowedCoefficients) {
+  // f = 1e308 x^3 + x^2 + x + 1: f' = (inf, 2, 1) and f'' = (inf, 2) as
+  // derivePolynomial stores them.
+  Polynomial f{{1e308, 1, 1, 1}};
+  Polynomial d1;
+  Polynomial d2;
+  derivePolynomial(f, d1);
+  derivePolynomial(d1, d2);
+  struct Case {
+    const Polynomial* list;
+    double xa;
+    double xb;
+    int sign;
+    bool proved;
+  };
+  const Case cases[] = {
+      {&f, 1e-90, 1e7, +1, true},  {&f, -1e7, -1e-90, -1, true}, {&f, -1e7, -1e-110, -1, false},
+      {&d1, -1e7, -0.5, +1, true}, {&d1, 0.5, 1e7, +1, true},    {&d2, -1e7, -0.5, -1, true},
+      {&d2, 0.5, 1e7, +1, true},   {&d2, -0.5, 0.5, +1, false},
+  };
+  for (const Case& c : cases) {
+    DominantBound bound;
+    prepareDominantBound(*c.list, bound);
+    EXPECT_EQ(dominantSignProved(bound, c.xa, c.xb, c.sign), c.proved)
+        << "list of " << c.list->coefficients.size() << " on [" << text(c.xa) << ", " << text(c.xb)
+        << "] sign " << c.sign;
+  }
+}
+
 TEST(SameNumberTextQuick, AgreesWithTheTexts) {
   struct Case {
     double a;

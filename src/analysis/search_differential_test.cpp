@@ -160,7 +160,7 @@ CommandLine randomCommandLine(Random& random) {
   int degree = uniformInt(random, 1, 12);
   double centre = 0.0;
   double spread = 0.0;
-  int kind = uniformInt(random, 0, 7);
+  int kind = uniformInt(random, 0, 8);
   std::vector<std::string> typedCoefficients;
   switch (kind) {
     case 0:  // small integers
@@ -205,6 +205,25 @@ CommandLine randomCommandLine(Random& random) {
         if (uniformInt(random, 0, 4) == 0) v *= std::pow(10.0, uniformInt(random, -30, 30));
         c.push_back(v);
       }
+      break;
+    }
+    case 8: {  // huge values far from 0: overflow to inf, settled by the leading term
+      int variant = uniformInt(random, 0, 2);
+      double scale = std::pow(10.0, uniform(random, 250.0, 308.0));
+      for (int i = 0; i <= degree; ++i) {
+        double v = uniform(random, -5.0, 5.0);
+        if (variant == 0) v *= scale;            // every coefficient huge
+        if (variant == 1 && i == 0) v *= scale;  // only the leading one
+        if (variant == 2) {                      // at the double range: derivative lists overflow
+          v = i < 2 ? std::copysign(uniform(random, 0.5, 1.0), v) * 1.79e308 : v * 1e307;
+        }
+        if (uniformInt(random, 0, 5) == 0 && i > 0) v = 0.0;
+        c.push_back(v);
+      }
+      if (c[0] == 0.0) c[0] = scale;
+      // Far intervals, on one side of 0 or across it.
+      centre = (uniformInt(random, 0, 1) ? 1.0 : -1.0) * std::pow(10.0, uniform(random, 0.0, 7.0));
+      spread = std::fabs(centre) * uniform(random, 0.05, 1.5);
       break;
     }
     default: {  // integer roots, possibly repeated: exact zeros at positions
