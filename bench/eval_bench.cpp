@@ -9,6 +9,7 @@
 
 #include "eval/eval_error.h"
 #include "eval/evaluate_expression.h"
+#include "eval/text_pieces.h"
 #include "eval/variables.h"
 #include "platform/number_text.h"
 
@@ -20,22 +21,6 @@ const char* const CURVE_TEXTS[] = {
     "-6*x^1+6",                // f''
     "-6",                      // f'''
 };
-
-std::string repeat(std::string_view piece, int times) {
-  std::string out;
-  for (int i = 0; i < times; ++i)
-    out += piece;
-  return out;
-}
-
-// Joins pieces with append; "literal" + std::string trips a false
-// -Wrestrict warning of g++ 12 at -O3.
-std::string join(std::initializer_list<std::string_view> pieces) {
-  std::string out;
-  for (std::string_view piece : pieces)
-    out += piece;
-  return out;
-}
 
 // The texts of one redraw at graph size 800 over [-6, 6].
 std::vector<std::string> columnTexts(const char* curve) {

@@ -12,26 +12,10 @@
 #include "eval/eval_test_support.h"
 #include "eval/evaluate_expression.h"
 #include "eval/evaluate_range.h"
+#include "eval/text_pieces.h"
 #include "eval/token_list.h"
 
 namespace {
-
-std::string repeat(std::string_view piece, int32_t times) {
-  std::string out;
-  out.reserve(piece.size() * static_cast<size_t>(times));
-  for (int32_t i = 0; i < times; ++i)
-    out += piece;
-  return out;
-}
-
-// Joins pieces with append; "literal" + std::string trips a false
-// -Wrestrict warning of g++ 12 at -O3.
-std::string join(std::initializer_list<std::string_view> pieces) {
-  std::string out;
-  for (std::string_view piece : pieces)
-    out += piece;
-  return out;
-}
 
 std::string nested(int32_t depth) {
   return join({repeat("(", depth), "1", repeat(")", depth)});
