@@ -44,7 +44,7 @@ bool sameNumberTextQuick(double a, double b);
 // chains whose steps wait on each other; interleaving several positions
 // keeps the floating-point unit busy. The values are bit-identical to
 // evaluating one position at a time.
-constexpr int SCAN_BATCH = 8;
+constexpr int SCAN_BATCH = 3;
 
 struct ScanBatch {
   double x[SCAN_BATCH];
