@@ -1,34 +1,8 @@
-// Extended-precision arithmetic at the places where the analysis stores a
-// result. Each product and sum is formed with a 64-bit significand (the x87
-// extended format) and then rounded once to double. The point search
-// compares these results exactly, so the places of rounding are part of the
-// program's behaviour and are spelled out here instead of being left to
-// compiler flags.
+// The analysis's arithmetic: the program's extended-precision operations and
+// the three-valued sign that the point search compares.
 #pragma once
 
-#include <limits>
-
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "the analysis needs long double with a 64-bit significand (x86 extended)");
-
-// x*r + c with both operations in extended precision, rounded to double.
-inline double extendedMulAdd(double x, double r, double c) {
-  return static_cast<double>(static_cast<long double>(x) * r + c);
-}
-
-inline double extendedAdd(double a, double b) {
-  return static_cast<double>(static_cast<long double>(a) + b);
-}
-
-inline double extendedSub(double a, double b) {
-  return static_cast<double>(static_cast<long double>(a) - b);
-}
-
-inline double extendedMul(double a, double b) {
-  return static_cast<double>(static_cast<long double>(a) * b);
-}
+#include "platform/extended_arithmetic.h"
 
 // Three-valued sign: -1, 0 (either zero, and NaN) or +1.
-inline int signOf(double v) {
-  return (v > 0.0) - (v < 0.0);
-}
+inline int signOf(double v) { return (v > 0.0) - (v < 0.0); }

@@ -1,31 +1,12 @@
-// The evaluator's arithmetic. Each sum, difference, product and quotient is
-// formed with a 64-bit significand (x87 extended precision) and rounded
-// once to double, the same places of rounding as the rest of the program;
-// they are spelled out here rather than left to compiler flags.
+// The evaluator's arithmetic: each sum, difference, product and quotient is
+// formed with a 64-bit significand and rounded once to double, as in the rest
+// of the program; plus the conversion to 32-bit integers.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "the evaluator needs long double with a 64-bit significand (x86 extended)");
-
-inline double roundedSum(double l, double r) {
-  return static_cast<double>(static_cast<long double>(l) + r);
-}
-
-inline double roundedDifference(double l, double r) {
-  return static_cast<double>(static_cast<long double>(l) - r);
-}
-
-inline double roundedProduct(double l, double r) {
-  return static_cast<double>(static_cast<long double>(l) * r);
-}
-
-inline double roundedQuotient(double l, double r) {
-  return static_cast<double>(static_cast<long double>(l) / r);
-}
+#include "platform/extended_arithmetic.h"
 
 // 1 - x*x for the arc sine and arc cosine.
 inline double roundedOneMinusSquare(double x) {

@@ -126,13 +126,13 @@ double combineIntegers(TokenKind kind, int32_t l, int32_t r) {
 double combineReals(TokenKind kind, double l, double r) {
   switch (kind) {
     case TK_PLUS:
-      return roundedSum(l, r);
+      return extendedAdd(l, r);
     case TK_MINUS:
-      return roundedDifference(l, r);
+      return extendedSub(l, r);
     case TK_STAR:
-      return roundedProduct(l, r);
+      return extendedMul(l, r);
     case TK_SLASH:
-      return roundedQuotient(l, r);
+      return extendedDiv(l, r);
     default:
       return std::pow(l, r);
   }
